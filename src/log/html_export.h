@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "log_store.h"
+
+// The web page of the selected entries, titled title. Every text is escaped.
+std::string composeHtml(const LogStore& store, std::string_view title);
+
+// &, <, > and " as entities.
+std::string escapeHtml(std::string_view text);

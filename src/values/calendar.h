@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct CalendarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
+// The log's date format preference: 1 month first, 2 day first.
+enum class DateFormat : int { MonthFirst = 1, DayFirst = 2 };
+inline DateFormat dateFormatFrom(int preference)
+{
+    return preference == 2 ? DateFormat::DayFirst : DateFormat::MonthFirst;
+}
+
+// Days since 1 January 1970 of a proleptic Gregorian date; months outside
+// 1..12 roll into the neighbouring years rather than failing.
+std::int64_t dayNumber(const CalendarDate& date);
+CalendarDate dateFromDayNumber(std::int64_t days);
+
+CalendarDate addDays(const CalendarDate& date, int days);
+// Whole days from earlier to later.
+int daysBetween(const CalendarDate& later, const CalendarDate& earlier);
+
+// Applies the two-digit year window: 50..99 are 19yy, 0..49 are 20yy.
+int expandYear(int twoDigitYear);
+
+// "%d/%d/%d" read as month/day/year or day/month/year, then the year window.
+// Numbers that are missing are 0.
+CalendarDate parseDate(std::string_view text, DateFormat format);
+// "MM/dd/yy" or "dd/MM/yy".
+std::string formatDate(const CalendarDate& date, DateFormat format);
+
+std::uint32_t dateKeyOf(const CalendarDate& date);
+CalendarDate dateFromKey(std::uint32_t key);
+int monthIndexOf(const CalendarDate& date);
+
+// First day of week 0: 1 January 1950 moved by the week start preference
+// (1 Monday, 2 Saturday, 3 Sunday).
+CalendarDate weekOriginFor(int weekStart);
+int weekIndexOf(const CalendarDate& date, const CalendarDate& weekOrigin);
+// The week number is taken as an unsigned 16-bit number, as it is stored.
+CalendarDate weekFirstDay(int weekIndex, const CalendarDate& weekOrigin);
