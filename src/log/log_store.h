@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "log_entry.h"
+#include "values/time_value.h"
 
 // The one open log, wholly in memory, in fixed tables. Create it once (it is
 // large: make it with std::make_unique) and hand it to whoever needs it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "../../log/user_prompt.h"
 
@@ -26,6 +27,18 @@ std::string applicationsFolder();
 // through prompt with the request's title.
 void createShortcut(const ShortcutRequest& request, UserPrompt& prompt);
 
+// The desktop entry written for a request. An executable target is run
+// itself; any other file (a log) is opened with xdg-open. A working
+// directory that is empty gets no Path line.
+std::string desktopEntryText(const ShortcutRequest& request, bool executableTarget);
+
+// One argument of an Exec line: quoted, with ", `, $ and \ escaped and % doubled
+// (before the string escapes the whole value receives).
+std::string quoteExecArgument(std::string_view argument);
+
+inline constexpr const char* kLogShortcutTitle = "Orvanta";
+inline constexpr const char* kInstallerTitle = "Orvanta Installer";
+inline constexpr const char* kProgramShortcutName = "Orvanta";
 inline constexpr const char* kSpecialFolderNotFound = "Special Folder not found";
 inline constexpr const char* kProblemCreatingFolder = "Problem creating program file directory";
 inline constexpr const char* kInstallerWarningTitle = "Halvery Software Installer";
