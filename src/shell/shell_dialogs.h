@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "log/log_writer.h"
+
+struct AppContext;
+
+// The program's own small dialogs, asked through one interface so that the
+// main window's tests can answer them.
+class ShellDialogs {
+public:
+    enum class LogChoice { NewLog, OpenLog };
+
+    virtual ~ShellDialogs() = default;
+    // The chosen format, or -1 when cancelled.
+    virtual int askSaveFormat(QWidget* owner) = 0;
+    virtual LogChoice askLogChoice(QWidget* owner) = 0;
+    // Both return whether the log changed.
+    virtual bool editPreferences(QWidget* owner, AppContext& context) = 0;
+    virtual bool editSports(QWidget* owner, AppContext& context) = 0;
+    virtual void showAbout(QWidget* owner) = 0;
+};
+
+// The real dialogs, shown modally.
+class QtShellDialogs : public ShellDialogs {
+public:
+    int askSaveFormat(QWidget* owner) override;
+    LogChoice askLogChoice(QWidget* owner) override;
+    bool editPreferences(QWidget* owner, AppContext& context) override;
+    bool editSports(QWidget* owner, AppContext& context) override;
+    void showAbout(QWidget* owner) override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// One running program per user. The first start listens on a per-user local
+// socket; a later start hands it a log path and waits until the running one
+// has opened it (or declined), then the running one raises its window.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // name: the socket's name; by default one per user.
+    explicit SingleInstance(QString name = defaultName(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString defaultName();
+
+    // Tries to become the running instance. False when another one answers.
+    bool listen();
+
+    // As a later start: sends path (may be empty: then nothing is sent) and
+    // waits for the answer. Returns whether a running instance was reached.
+    bool handOver(const QString& path, int timeoutMs = 30000);
+
+    // Called in the running instance with each path handed over; returns once
+    // the log has been opened or declined.
+    void setHandler(std::function<void(const QString& path)> handler) { m_handler = std::move(handler); }
+
+private:
+    void onNewConnection();
+
+    QString m_name;
+    QLocalServer m_server;
+    std::function<void(const QString&)> m_handler;
+};
