@@ -1,0 +1,63 @@
+# The everyday commands. Each one installs what is missing and builds first.
+#   make run        build, then show the bundled sample log
+#   make test       build, then run every test
+#   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
+#   make bench      build, then run the benchmarks
+#   make clean      remove the build folders
+
+BUILD_DIR := build
+ASAN_DIR := build-asan
+BIN := $(BUILD_DIR)/bin
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+BUILD_TYPE := RelWithDebInfo
+# Five runs of each benchmark; the ratios printed at the end compare medians.
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+SAMPLE := examples/Sample.dat
+RUN_LOG := $(BUILD_DIR)/Sample.dat
+
+# Steps run in the order written: deps before build before the tests.
+.NOTPARALLEL:
+.PHONY: all deps build test run sanitize bench clean
+
+all: build
+
+deps:
+	bash scripts/install-deps.sh
+
+build:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+test: deps build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+# Until the desktop program is ready, run shows the sample through the
+# command-line tool, which only reads it. Once ORVXP is there, run becomes
+#   run: deps build $(RUN_LOG)
+#   	$(BIN)/ORVXP $(RUN_LOG)
+run: deps build
+	$(BIN)/orvanta list $(SAMPLE)
+	$(BIN)/orvanta export $(SAMPLE) $(BUILD_DIR)/Sample.htm --format html
+	@echo "Wrote $(BUILD_DIR)/Sample.htm"
+
+# The desktop program edits the log it opens: it gets a copy, made once, so
+# that later runs keep what was changed in it and the shipped sample stays.
+$(RUN_LOG):
+	mkdir -p $(BUILD_DIR)
+	cp $(SAMPLE) $@
+
+sanitize: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_SANITIZE=ON -DORV_BUILD_BENCH=OFF
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+	ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
+
+bench: deps build
+	@set -e; for program in $(BIN)/bench_*; do \
+		[ -x "$$program" ] || continue; \
+		echo "== $$program"; \
+		"$$program" $(BENCH_ARGS); \
+	done
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
