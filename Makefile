@@ -48,7 +48,7 @@ $(RUN_LOG):
 	cp $(SAMPLE) $@
 
 sanitize: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_SANITIZE=ON -DORV_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
 

@@ -241,7 +241,7 @@ Numbers makeNumbers(Random& random, SportId sport, char kind, const char*& route
             int secondsPerMile = kind == 'R' ? random.between(400, 520) : random.between(470, 650);
             seconds = static_cast<int>(miles * secondsPerMile);
             if (random.percent(3))
-                n.distance = "~";
+                n.distance += '~';
             appendTenths(n.distance, distanceTenths);
             n.distance += inKm ? 'K' : 'M';
             appendTime(n.pace, static_cast<int>(seconds / miles + 0.5));
