@@ -112,13 +112,18 @@ std::string checkLargeLogRoundTrip(const std::string& path, std::size_t expected
 
 namespace {
 
-// The console reporter that also keeps each benchmark's real seconds per
-// iteration: the median when the run was repeated, else the one run's.
+// The console reporter that also keeps each benchmark's real and CPU seconds
+// per iteration: the medians when the run was repeated, else the one run's.
+// CPU time is the steadier of the two on a busy machine.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
 
-    std::map<std::string, double> secondsPerIteration;
+    struct Seconds {
+        double real = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Seconds> secondsPerIteration;
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -130,8 +135,11 @@ public:
             if (run.run_type != Run::RT_Iteration && !median)
                 continue;
             const std::string name = run.run_name.str();
-            if (median || !m_haveMedian.count(name))
-                secondsPerIteration[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (median || !m_haveMedian.count(name)) {
+                const double multiplier = benchmark::GetTimeUnitMultiplier(run.time_unit);
+                secondsPerIteration[name] = {run.GetAdjustedRealTime() / multiplier,
+                                             run.GetAdjustedCPUTime() / multiplier};
+            }
             if (median)
                 m_haveMedian.insert(name);
         }
@@ -159,10 +167,10 @@ int runBenchmarksWithRatios(int argc, char** argv, const std::vector<BenchmarkRa
         auto measured = reporter.secondsPerIteration.find(ratio.measured);
         auto baseline = reporter.secondsPerIteration.find(ratio.baseline);
         if (measured == reporter.secondsPerIteration.end() || baseline == reporter.secondsPerIteration.end() ||
-            baseline->second <= 0)
+            baseline->second.real <= 0 || baseline->second.cpu <= 0)
             continue;
-        std::printf("%-28s / %-28s = %6.2fx\n", ratio.measured.c_str(), ratio.baseline.c_str(),
-                    measured->second / baseline->second);
+        std::printf("%-20s / %-16s = %6.2fx real, %6.2fx CPU\n", ratio.measured.c_str(), ratio.baseline.c_str(),
+                    measured->second.real / baseline->second.real, measured->second.cpu / baseline->second.cpu);
     }
     return 0;
 }
