@@ -45,8 +45,11 @@ struct AppSettings {
     std::string defaultLog;
     std::string downloadLog;
 
+    // The names of the calorie pairs, in order, for looking a sport's pair up.
     std::vector<std::string> calorieSportNames() const;
-    ScreenRect mainWindowRect() const;
+    // mainWindow parsed with "%d,%d,%d,%d"; fallback when the text is not four
+    // numbers or gives no area (a hand-edited file).
+    ScreenRect mainWindowRect(const ScreenRect& fallback = ScreenRect{0, 0, 800, 600}) const;
 };
 
 // Every field at its default (the colour table, the fonts, "Wt"...).
