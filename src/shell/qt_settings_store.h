@@ -20,6 +20,9 @@ public:
     std::optional<std::int32_t> readInt(const std::string& name) const override;
     void writeString(const std::string& name, const std::string& value) override;
     void writeInt(const std::string& name, std::int32_t value) override;
+    // Writes reach the file together: at sync(), once the event loop turns
+    // after a write, or when the store is destroyed. Every store of the same
+    // file in this process sees a write at once.
     void sync();
 
     QString fileName() const;

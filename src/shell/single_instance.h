@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -11,7 +14,8 @@
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // name: the socket's name; by default one per user.
+    // name: the socket's name; by default one per user ("orvanta" in
+    // $XDG_RUNTIME_DIR, else "orvanta-UID" in the temporary folder).
     explicit SingleInstance(QString name = defaultName(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -30,8 +34,12 @@ public:
 
 private:
     void onNewConnection();
+    void onReadyRead(QLocalSocket* socket);
+    void serveWaiting();
 
     QString m_name;
-    QLocalServer m_server;
+    QLocalServer m_server;  // a child too, so it moves with this object's thread
     std::function<void(const QString&)> m_handler;
+    QList<QPointer<QLocalSocket>> m_waiting;  // connected callers, oldest first
+    bool m_serving = false;
 };

@@ -1,0 +1,145 @@
+#include "shell/single_instance.h"
+
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+
+namespace {
+
+// Long enough for any path; a caller that sends more is not one of us.
+constexpr qint64 kMaxLineBytes = 64 * 1024;
+constexpr int kProbeTimeoutMs = 1000;
+constexpr int kLockTimeoutMs = 5000;
+
+// Where QLocalServer puts a socket of this name.
+QString socketPath(const QString& name)
+{
+    return QDir::isAbsolutePath(name) ? name : QDir(QDir::tempPath()).filePath(name);
+}
+
+bool answers(const QString& name)
+{
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (!probe.waitForConnected(kProbeTimeoutMs))
+        return false;
+    probe.disconnectFromServer();
+    return true;
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), m_name(std::move(name)), m_server(this)
+{
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+}
+
+SingleInstance::~SingleInstance()
+{
+    m_server.close();
+}
+
+QString SingleInstance::defaultName()
+{
+    // One per user: the user's private runtime folder when the session has
+    // one, else the temporary folder with the user's id in the name.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return QDir(runtime).filePath(QStringLiteral("orvanta"));
+    return QStringLiteral("orvanta-%1").arg(::getuid());
+}
+
+bool SingleInstance::listen()
+{
+    // Two starts at the same moment must not both find no one listening and
+    // then remove each other's socket: the test and the listen go together.
+    QLockFile lock(socketPath(m_name) + QStringLiteral(".lock"));
+    const bool locked = lock.tryLock(kLockTimeoutMs);
+    if (answers(m_name))
+        return false;
+    // Nobody answers: a socket left by a program that died is in the way.
+    QLocalServer::removeServer(m_name);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    const bool listening = m_server.listen(m_name);
+    if (locked)
+        lock.unlock();
+    return listening;
+}
+
+bool SingleInstance::handOver(const QString& path, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    if (!path.isEmpty()) {
+        socket.write(path.toUtf8() + '\n');
+        socket.flush();
+        // The running program answers once it has opened the log or declined;
+        // only then may this start end and the user see the result.
+        QDeadlineTimer deadline(timeoutMs);
+        while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState)
+            if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+                break;
+    }
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(kProbeTimeoutMs);
+    return true;
+}
+
+void SingleInstance::onNewConnection()
+{
+    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        m_waiting.append(socket);
+    }
+    serveWaiting();
+}
+
+void SingleInstance::onReadyRead(QLocalSocket* socket)
+{
+    if (!socket->canReadLine() && socket->bytesAvailable() > kMaxLineBytes)
+        socket->abort();
+    serveWaiting();
+}
+
+// Serves the callers one at a time, in the order they came: the handler may
+// show a dialog, whose event loop can bring the next caller in meanwhile.
+void SingleInstance::serveWaiting()
+{
+    if (m_serving)
+        return;
+    m_serving = true;
+    for (qsizetype i = 0; i < m_waiting.size();) {
+        QPointer<QLocalSocket> socket = m_waiting.at(i);
+        if (!socket || !socket->canReadLine()) {
+            // A caller with nothing to say (a probe, a start without a log)
+            // is done once it has gone.
+            if (!socket || socket->state() != QLocalSocket::ConnectedState)
+                m_waiting.removeAt(i);
+            else
+                ++i;
+            continue;
+        }
+        m_waiting.removeAt(i);
+        QByteArray line = socket->readLine(kMaxLineBytes);
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (m_handler)
+            m_handler(QString::fromUtf8(line));
+        // The caller may have given up waiting while a dialog was open.
+        if (socket && socket->state() == QLocalSocket::ConnectedState) {
+            socket->write("ok\n");
+            socket->flush();
+        }
+        i = 0;
+    }
+    m_serving = false;
+}

@@ -1,0 +1,202 @@
+// One running program per user: a later start hands its log to the running
+// one and waits until it is opened; a start without a log sends nothing; a
+// socket left behind by a program that died is no obstacle.
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "shell/single_instance.h"
+
+namespace {
+
+// A running program in a thread of its own, as it would be in another
+// process: the calling test blocks in handOver while it serves.
+class RunningInstance {
+public:
+    explicit RunningInstance(const QString& name, unsigned long handlerMs = 0) : m_handlerMs(handlerMs)
+    {
+        m_instance = new SingleInstance(name);
+        m_instance->setHandler([this](const QString& path) {
+            // Opening a log takes a while; the caller must wait for all of it.
+            QThread::msleep(m_handlerMs);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_paths.push_back(path.toStdString());
+        });
+        m_instance->moveToThread(&m_thread);
+        m_thread.start();
+        QMetaObject::invokeMethod(
+            m_instance, [this] { m_listening = m_instance->listen(); }, Qt::BlockingQueuedConnection);
+    }
+    ~RunningInstance()
+    {
+        QMetaObject::invokeMethod(
+            m_instance, [this] { delete m_instance; }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    bool listening() const { return m_listening; }
+    std::vector<std::string> paths()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_paths;
+    }
+
+private:
+    QThread m_thread;
+    SingleInstance* m_instance = nullptr;
+    std::atomic<bool> m_listening{false};
+    unsigned long m_handlerMs;
+    std::mutex m_mutex;
+    std::vector<std::string> m_paths;
+};
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    // A name of this test's own, so tests never meet each other or a running
+    // program.
+    QString socketName() const { return m_dir.filePath(QStringLiteral("orvanta")); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SingleInstanceTest, aLaterStartHandsItsLogToTheRunningOne)
+{
+    RunningInstance running(socketName(), 200);
+    ASSERT_TRUE(running.listening());
+
+    SingleInstance later(socketName());
+    const QString path = QStringLiteral("/home/ann/L\u00e4ufe/Fr\u00fchjahr.dat");
+    EXPECT_TRUE(later.handOver(path));
+
+    // handOver returned only after the running program had opened the log.
+    EXPECT_EQ(std::vector<std::string>{path.toStdString()}, running.paths());
+}
+
+TEST_F(SingleInstanceTest, handOversAreServedInTurn)
+{
+    RunningInstance running(socketName());
+    ASSERT_TRUE(running.listening());
+
+    SingleInstance later(socketName());
+    EXPECT_TRUE(later.handOver(QStringLiteral("/logs/one.dat")));
+    EXPECT_TRUE(later.handOver(QStringLiteral("/logs/two.dat")));
+
+    EXPECT_EQ((std::vector<std::string>{"/logs/one.dat", "/logs/two.dat"}), running.paths());
+}
+
+TEST_F(SingleInstanceTest, aStartWithoutALogSendsNothing)
+{
+    QLocalServer listener;
+    ASSERT_TRUE(listener.listen(socketName()));
+
+    SingleInstance later(socketName());
+    EXPECT_TRUE(later.handOver(QString()));
+
+    ASSERT_TRUE(listener.waitForNewConnection(5000));
+    QLocalSocket* caller = listener.nextPendingConnection();
+    ASSERT_NE(nullptr, caller);
+    if (caller->state() == QLocalSocket::ConnectedState)
+        caller->waitForDisconnected(5000);
+    EXPECT_EQ(QByteArray(), caller->readAll());
+}
+
+TEST_F(SingleInstanceTest, aStartWithoutALogLeavesTheRunningOneAlone)
+{
+    RunningInstance running(socketName());
+    ASSERT_TRUE(running.listening());
+
+    SingleInstance later(socketName());
+    EXPECT_TRUE(later.handOver(QString()));
+    EXPECT_TRUE(later.handOver(QStringLiteral("/logs/run.dat")));
+
+    EXPECT_EQ(std::vector<std::string>{"/logs/run.dat"}, running.paths());
+}
+
+TEST_F(SingleInstanceTest, aSecondListenerGivesWayAndLeavesTheFirstReachable)
+{
+    SingleInstance first(socketName());
+    ASSERT_TRUE(first.listen());
+
+    SingleInstance second(socketName());
+    EXPECT_FALSE(second.listen());
+
+    QLocalSocket probe;
+    probe.connectToServer(socketName());
+    EXPECT_TRUE(probe.waitForConnected(5000));
+}
+
+TEST_F(SingleInstanceTest, withNobodyRunningThereIsNoOneToHandOverTo)
+{
+    SingleInstance later(socketName());
+    EXPECT_FALSE(later.handOver(QStringLiteral("/logs/run.dat")));
+    EXPECT_FALSE(later.handOver(QString()));
+}
+
+TEST_F(SingleInstanceTest, aSocketLeftByAProgramThatDiedIsTakenOver)
+{
+    // Bound and closed without removing: what a crashed program leaves.
+    const QByteArray path = QFile::encodeName(socketName());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    ASSERT_EQ(0, ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address));
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(socketName()));
+
+    RunningInstance running(socketName());
+    EXPECT_TRUE(running.listening());
+
+    SingleInstance later(socketName());
+    EXPECT_TRUE(later.handOver(QStringLiteral("/logs/run.dat")));
+    EXPECT_EQ(std::vector<std::string>{"/logs/run.dat"}, running.paths());
+}
+
+TEST_F(SingleInstanceTest, theNameIsFreeOnceTheRunningOneHasEnded)
+{
+    {
+        SingleInstance first(socketName());
+        ASSERT_TRUE(first.listen());
+    }
+    SingleInstance next(socketName());
+    EXPECT_TRUE(next.listen());
+}
+
+TEST(SingleInstanceName, isPerUserAndFollowsTheRuntimeFolder)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString inRuntime = SingleInstance::defaultName();
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString inTemp = SingleInstance::defaultName();
+    if (saved.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", saved);
+
+    EXPECT_EQ(QDir(runtime.path()).filePath(QStringLiteral("orvanta")).toStdString(), inRuntime.toStdString());
+    EXPECT_EQ("orvanta-" + std::to_string(::getuid()), inTemp.toStdString());
+}
+
+}  // namespace
