@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/pages/page.h"
+
+// Page 2: the day view, with buttons to step through the entries and to
+// delete, modify or duplicate the one shown. The view is painted through
+// the page's content painter.
+class DayPage : public Page {
+    Q_OBJECT
+public:
+    static constexpr int kIndex = static_cast<int>(PageIndex::Day);
+
+    DayPage(AppContext& context, QWidget* parent);
+
+    QToolButton* forwardButton() const { return m_forward; }
+    QToolButton* backButton() const { return m_back; }
+    QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* modifyButton() const { return m_modify; }
+    QPushButton* duplicateButton() const { return m_duplicate; }
+
+    // The arrows show their pictures only while an entry is shown.
+    void refresh() override;
+
+protected:
+    void placeControls(QSize client) override;
+
+private:
+    QToolButton* m_forward = nullptr;
+    QToolButton* m_back = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_modify = nullptr;
+    QPushButton* m_duplicate = nullptr;
+};

@@ -1,0 +1,226 @@
+#include "shell/pages/select_page.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QStringList texts(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list.append(QString::fromLatin1(item));
+    return list;
+}
+
+const QStringList& numberTests()
+{
+    static const QStringList items =
+        texts({"", "Approximately Equal To", "Exactly Equal To", "Greater Than", "Less Than", "From"});
+    return items;
+}
+
+// The position of "From" in the number tests and in the pace tests.
+constexpr int kNumberFrom = 5;
+constexpr int kPaceFrom = 4;
+
+QString distanceUnitText(DistanceUnit unit)
+{
+    switch (unit) {
+        case DistanceUnit::Miles:
+            return QStringLiteral("miles");
+        case DistanceUnit::Kilometers:
+            return QStringLiteral("km");
+        case DistanceUnit::Yards:
+            return QStringLiteral("yards");
+        case DistanceUnit::Meters:
+            return QStringLiteral("meters");
+        case DistanceUnit::None:
+        case DistanceUnit::Feet:
+            break;
+    }
+    return {};
+}
+
+QDate toQDate(const CalendarDate& d)
+{
+    return QDate(d.year, d.month, d.day);
+}
+
+}  // namespace
+
+SelectPage::SelectPage(AppContext& context, QWidget* parent) : Page(context, kIndex, parent)
+{
+    createButtons();
+    createCriteria();
+    for (const int id :
+         {ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll, ctl::SelectReverse, ctl::DistanceTest, ctl::DistanceValue,
+          ctl::DistanceUpper, ctl::TimeUpper, ctl::PaceTest, ctl::PaceValue, ctl::PaceUpper})
+        control(id)->hide();
+    finishTabOrder();
+    setDatesFromLog();
+    // The row notes follow these lists.
+    for (const int id : {ctl::SelectSport, ctl::DistanceTest, ctl::TimeTest, ctl::PaceTest})
+        connect(combo(id), &QComboBox::currentIndexChanged, this, qOverload<>(&QWidget::update));
+}
+
+void SelectPage::createButtons()
+{
+    m_displayMode = new QButtonGroup(this);
+    m_byId[ctl::ShowSelectedOnly] = addRadio(m_displayMode, ctl::ShowSelectedOnly, "Show Selected Only");
+    m_byId[ctl::ShowAllHighlight] = addRadio(m_displayMode, ctl::ShowAllHighlight, "Show All, Highlight Selected");
+    const int mode = m_context.settings.selectionDisplayMode;
+    button(mode != 0 ? ctl::ShowSelectedOnly : ctl::ShowAllHighlight)->setChecked(true);
+    const std::pair<int, const char*> buttons[] = {
+        {ctl::SelectClear, "Clear"}, {ctl::SelectMore, "Select More"}, {ctl::SelectFewer, "Select Fewer"},
+        {ctl::Select, "Select"},     {ctl::SelectAll, "Select All"},   {ctl::SelectReverse, "Select Reverse"}};
+    for (const auto& [id, text] : buttons)
+        m_byId[id] = addButton(controlName(id), text);
+    button(ctl::Select)->setDefault(true);
+}
+
+void SelectPage::createCriteria()
+{
+    for (const int id : {ctl::FromDate, ctl::ToDate}) {
+        QDateEdit* picker = addDatePicker(controlName(id), true, true);
+        picker->setFont(m_context.fonts.pageFont);
+        picker->setDate(toQDate(m_context.clock.today()));
+        m_byId[id] = picker;
+    }
+    auto addChoice = [this](int id, const QStringList& items) { m_byId[id] = addCombo(controlName(id), items); };
+    auto addEdit = [this](int id) { m_byId[id] = addLineEdit(controlName(id)); };
+    addChoice(ctl::SelectSport, sportItems());
+    addChoice(ctl::SelectKeyword, keywordItems());
+    addChoice(ctl::SelectRoute, routeItems());
+    addChoice(ctl::SelectCategory, texts({"", "Training", "Intervals", "Race"}));
+    addChoice(ctl::DistanceTest, numberTests());
+    addEdit(ctl::DistanceValue);
+    addEdit(ctl::DistanceUpper);
+    addChoice(ctl::TimeTest, numberTests());
+    addEdit(ctl::TimeValue);
+    addEdit(ctl::TimeUpper);
+    addChoice(ctl::PaceTest, texts({"", "Approximately Equal To", "Faster Than", "Slower Than", "From"}));
+    addEdit(ctl::PaceValue);
+    addEdit(ctl::PaceUpper);
+    addChoice(ctl::RouteTest, texts({"", "Exactly Equal To", "Contains", "Doesn't Contain"}));
+    addEdit(ctl::RouteText);
+    addChoice(ctl::CommentTest, texts({"", "Exactly Equal To", "Contains", "Doesn't Contain", "Since"}));
+    addEdit(ctl::CommentText);
+}
+
+// The pickers span the log, first entry to last; an empty log leaves them at today.
+void SelectPage::setDatesFromLog()
+{
+    const LogStore& store = m_context.store;
+    if (store.entryCount == 0)
+        return;
+    const DateFormat format = store.preferences.dateFormat();
+    fromDate()->setDate(toQDate(parseDate(store.entry(0).dateText.view(), format)));
+    toDate()->setDate(toQDate(parseDate(store.entry(store.entryCount - 1u).dateText.view(), format)));
+}
+
+QStringList SelectPage::sportItems() const
+{
+    const LogStore& store = m_context.store;
+    QStringList items{QString()};
+    for (int i = 0; i <= store.sportCount; ++i)
+        items.append(fromLogText(store.sports[i].name.view()));
+    return items;
+}
+
+QStringList SelectPage::keywordItems() const
+{
+    const LogStore& store = m_context.store;
+    QStringList items{QString()};
+    for (int i = 0; i < store.keywordCount; ++i)
+        items.append(fromLogText(keywordLabel(store.keywords[i].text.view())));
+    return items;
+}
+
+QStringList SelectPage::routeItems() const
+{
+    const LogStore& store = m_context.store;
+    QStringList items{QString()};
+    for (int i = 0; i < store.routeCount; ++i)
+        items.append(fromLogText(routeName(store.routes[i].text.view())));
+    return items;
+}
+
+QWidget* SelectPage::control(int id) const
+{
+    const auto it = m_byId.find(id);
+    return it == m_byId.end() ? nullptr : it->second;
+}
+
+QPushButton* SelectPage::button(int id) const
+{
+    return qobject_cast<QPushButton*>(control(id));
+}
+QComboBox* SelectPage::combo(int id) const
+{
+    return qobject_cast<QComboBox*>(control(id));
+}
+QLineEdit* SelectPage::edit(int id) const
+{
+    return qobject_cast<QLineEdit*>(control(id));
+}
+QDateEdit* SelectPage::fromDate() const
+{
+    return qobject_cast<QDateEdit*>(control(ctl::FromDate));
+}
+QDateEdit* SelectPage::toDate() const
+{
+    return qobject_cast<QDateEdit*>(control(ctl::ToDate));
+}
+
+void SelectPage::placeControls(QSize client)
+{
+    for (const ControlPlace& at : selectPlaces(client.width()))
+        place(control(at.id), at.rect);
+}
+
+void SelectPage::paintClient(QPainter& painter)
+{
+    painter.setFont(m_context.fonts.smallFont);
+    for (int row = 0; row < static_cast<int>(kSelectRowLabels.size()); ++row) {
+        const PixelRect box = selectLabelBox(row);
+        painter.drawText(QRect(box.x, box.y, box.width, box.height), Qt::AlignRight | Qt::AlignTop,
+                         QString::fromLatin1(kSelectRowLabels[static_cast<std::size_t>(row)]));
+    }
+    paintRowNotes(painter);
+}
+
+// "to" between the bounds, and the units of the chosen sport after the values.
+void SelectPage::paintRowNotes(QPainter& painter)
+{
+    const LogStore& store = m_context.store;
+    const QString to = QStringLiteral("to");
+    drawTextAt(painter, 240, selectLabelBox(0).y, to);
+
+    const int sport = combo(ctl::SelectSport)->currentIndex() - 1;
+    const bool sportChosen = sport >= 0 && sport <= store.sportCount;
+    QString distanceUnits, paceUnits;
+    if (sportChosen) {
+        distanceUnits = distanceUnitText(store.sports[sport].distanceUnits);
+        const std::string_view pace = paceUnitName(store.sports[sport].paceUnits);
+        paceUnits = fromLogText(pace);
+    }
+    const int distanceY = selectLabelBox(3).y;
+    const bool distanceFrom = combo(ctl::DistanceTest)->currentIndex() == kNumberFrom;
+    if (distanceFrom)
+        drawTextAt(painter, 380, distanceY, to);
+    drawTextAt(painter, distanceFrom ? 490 : 380, distanceY, distanceUnits);
+
+    if (combo(ctl::TimeTest)->currentIndex() == kNumberFrom)
+        drawTextAt(painter, 380, selectLabelBox(4).y + 1, to);
+
+    const int paceY = selectLabelBox(5).y;
+    const bool paceFrom = combo(ctl::PaceTest)->currentIndex() == kPaceFrom;
+    if (paceFrom)
+        drawTextAt(painter, 380, paceY, to);
+    drawTextAt(painter, paceFrom ? 490 : 380, paceY, paceUnits);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+
+#include "shell/pages/page.h"
+
+// Page 6: the selection criteria, one row each, with the buttons that select
+// by them and the display-mode buttons. The selection code reads the controls
+// by their ids.
+class SelectPage : public Page {
+    Q_OBJECT
+public:
+    static constexpr int kIndex = static_cast<int>(PageIndex::Select);
+
+    SelectPage(AppContext& context, QWidget* parent);
+
+    // Any control by its id (ctl::Select, ctl::TimeTest...); null for another id.
+    QWidget* control(int id) const;
+    QPushButton* button(int id) const;
+    QComboBox* combo(int id) const;
+    QLineEdit* edit(int id) const;
+    QDateEdit* fromDate() const;
+    QDateEdit* toDate() const;
+    // "Show Selected Only" and "Show All, Highlight Selected", by their ids.
+    QButtonGroup* displayModeGroup() const { return m_displayMode; }
+
+protected:
+    void placeControls(QSize client) override;
+    void paintClient(QPainter& painter) override;
+
+private:
+    void createButtons();
+    void createCriteria();
+    void setDatesFromLog();
+    QStringList sportItems() const;
+    QStringList keywordItems() const;
+    QStringList routeItems() const;
+    void paintRowNotes(QPainter& painter);
+
+    std::map<int, QWidget*> m_byId;
+    QButtonGroup* m_displayMode = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "shell/shell_fonts.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace {
+
+QFont makeFont(const char* face, int pixelSize, QFont::Weight weight, QFont::StyleHint hint)
+{
+    QFont font(QString::fromLatin1(face));
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    font.setStyleHint(hint);
+    return font;
+}
+
+}  // namespace
+
+ShellFonts ShellFonts::create()
+{
+    ShellFonts fonts;
+    fonts.tabFont = makeFont("Ariel", 14, QFont::Bold, QFont::SansSerif);
+    fonts.smallFont = makeFont("Ariel", 14, QFont::Normal, QFont::SansSerif);
+    fonts.listFont = makeFont("Courier New", 16, QFont::Normal, QFont::TypeWriter);
+    fonts.listFont.setFixedPitch(true);
+    fonts.pageFont = makeFont("Ariel", 16, QFont::Bold, QFont::SansSerif);
+    return fonts;
+}
+
+void ShellFonts::installSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("Ariel"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
