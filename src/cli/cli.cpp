@@ -1,0 +1,161 @@
+#include "cli.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "args.h"
+#include "paths.h"
+#include "usage.h"
+
+namespace {
+
+struct CommandShape {
+    std::string_view name;
+    std::vector<std::string_view> arguments;
+    std::vector<std::string_view> options;
+    bool built;
+};
+
+const std::array<CommandShape, 6> kCommandShapes = {{
+    {"list", {"LOG"}, {}, true},
+    {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
+    {"totals", {"LOG"}, {"period"}, false},
+    {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, false},
+    {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, false},
+    {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, false},
+}};
+
+struct FormatName {
+    std::string_view name;
+    SaveFormat format;
+};
+
+constexpr std::array<FormatName, 5> kFormatNames = {{
+    {"complete", SaveFormat::CompleteLog},
+    {"entries", SaveFormat::EntriesOnly},
+    {"append", SaveFormat::AppendEntries},
+    {"html", SaveFormat::Html},
+    {"training", SaveFormat::TrainingProgram},
+}};
+
+const CommandShape* findShape(std::string_view name)
+{
+    for (const CommandShape& shape : kCommandShapes) {
+        if (shape.name == name)
+            return &shape;
+    }
+    return nullptr;
+}
+
+int printText(std::FILE* stream, const std::string& text, int status)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+    return status;
+}
+
+// The problem in one line, then the usage of the command (or of the tool).
+int usageError(const CliStreams& streams, const std::string& problem, std::string_view command)
+{
+    std::string usage = command.empty() ? generalUsage() : commandUsage(command);
+    return printText(streams.err, "orvanta: " + problem + "\n\n" + usage, kExitUsage);
+}
+
+// The words and options fit the command: the problem, or empty.
+std::string shapeProblem(const CommandShape& shape, const ParsedArgs& parsed)
+{
+    for (const auto& [name, value] : parsed.options) {
+        if (std::find(shape.options.begin(), shape.options.end(), name) == shape.options.end())
+            return "'" + std::string(shape.name) + "' has no option --" + name;
+    }
+    if (parsed.positional.size() != shape.arguments.size()) {
+        std::string names;
+        for (std::string_view argument : shape.arguments)
+            names += " " + std::string(argument);
+        return "'" + std::string(shape.name) + "' takes" + names + " (" + std::to_string(parsed.positional.size()) +
+               " given)";
+    }
+    for (const std::string& word : parsed.positional) {
+        if (word.empty())
+            return "an empty path names no file";
+    }
+    return {};
+}
+
+// The dateKey of a date option, or the fallback when the option is absent.
+bool dateOption(const ParsedArgs& parsed, const std::string& name, long fallback, long& key, std::string& problem)
+{
+    auto it = parsed.options.find(name);
+    if (it == parsed.options.end()) {
+        key = fallback;
+        return true;
+    }
+    std::optional<IsoDate> date = parseIsoDate(it->second);
+    if (!date) {
+        problem = "--" + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'";
+        return false;
+    }
+    key = isoDateKey(*date);
+    return true;
+}
+
+bool exportRequest(const ParsedArgs& parsed, const std::string& currentDir, ExportRequest& request,
+                   std::string& problem)
+{
+    auto format = parsed.options.find("format");
+    if (format == parsed.options.end()) {
+        problem = "'export' needs --format";
+        return false;
+    }
+    auto known = std::find_if(kFormatNames.begin(), kFormatNames.end(),
+                              [&](const FormatName& f) { return f.name == format->second; });
+    if (known == kFormatNames.end()) {
+        problem = "unknown format '" + format->second + "'";
+        return false;
+    }
+    request.format = known->format;
+    request.logPath = absolutePath(parsed.positional[0], currentDir);
+    request.outPath = absolutePath(parsed.positional[1], currentDir);
+    return dateOption(parsed, "from", request.fromKey, request.fromKey, problem) &&
+           dateOption(parsed, "to", request.toKey, request.toKey, problem);
+}
+
+int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
+{
+    if (parsed.command == "list")
+        return runList(ListRequest{absolutePath(parsed.positional[0], currentDir)}, streams);
+    ExportRequest request;
+    std::string problem;
+    if (!exportRequest(parsed, currentDir, request, problem))
+        return usageError(streams, problem, parsed.command);
+    return runExport(request, streams);
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, const CliStreams& streams, const std::string& currentDir)
+{
+    ParsedArgs parsed;
+    std::string problem;
+    bool wellFormed = parseArgs(args, parsed, problem);
+    const CommandShape* shape = findShape(parsed.command);
+    if (parsed.command.empty() && wellFormed) {
+        if (parsed.help)
+            return printText(streams.out, generalUsage(), kExitOk);
+        return usageError(streams, "no command given", {});
+    }
+    if (shape == nullptr)
+        return usageError(streams, wellFormed ? "unknown command '" + parsed.command + "'" : problem, {});
+    if (parsed.help)
+        return printText(streams.out, commandUsage(shape->name), kExitOk);
+    if (!wellFormed)
+        return usageError(streams, problem, shape->name);
+    if (!shape->built)
+        return usageError(streams, "this build does not have '" + parsed.command + "' yet", shape->name);
+    problem = shapeProblem(*shape, parsed);
+    if (!problem.empty())
+        return usageError(streams, problem, shape->name);
+    return runCommand(parsed, streams, currentDir);
+}

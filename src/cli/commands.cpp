@@ -1,0 +1,90 @@
+#include "commands.h"
+
+#include <memory>
+
+#include "cli_prompt.h"
+#include "cli_settings.h"
+#include "log/log_reader.h"
+#include "log/log_store.h"
+#include "log/messages.h"
+#include "paths.h"
+
+namespace {
+
+constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
+constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
+
+// Reads path into the store as File > Open does. False when the read was
+// refused; its message has been printed.
+bool openLog(LogStore& store, const std::string& path, UserPrompt& prompt)
+{
+    store.clearForRead();
+    store.setFileName(path);
+    return readLog(store, prompt, ReadOptions{}) == ReadResult::Ok;
+}
+
+void selectDateRange(LogStore& store, long fromKey, long toKey)
+{
+    for (std::size_t i = 0; i < store.entryCount; ++i) {
+        LogEntry& entry = store.entry(i);
+        long key = static_cast<long>(entry.dateKey);
+        entry.selected = key >= fromKey && key <= toKey ? 1 : 0;
+    }
+}
+
+// Saving to outPath writes that file and, by the backup rule, may copy an
+// existing one over its ".bak" name; neither may be the log we read.
+bool wouldOverwriteLog(const ExportRequest& request, const LogStore& store)
+{
+    std::string target = withDefaultExtension(request.outPath, request.format);
+    if (sameFile(target, request.logPath))
+        return true;
+    bool backedUp = request.format != SaveFormat::Html && store.preferences.backupCopy() == 1;
+    if (!backedUp || target.size() < 3)
+        return false;
+    std::string backup = target.substr(0, target.size() - 3) + "bak";
+    return fileExists(target) && sameFile(backup, request.logPath);
+}
+
+std::string withoutLineEnd(std::string line)
+{
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+int runList(const ListRequest& request, const CliStreams& streams)
+{
+    CliPrompt prompt(streams.err);
+    auto store = std::make_unique<LogStore>();
+    if (!openLog(*store, request.logPath, prompt))
+        return kExitFailed;
+    for (std::size_t i = 0; i < store->entryCount; ++i) {
+        std::string line = withoutLineEnd(formatEntryLine(store->entry(i), false, *store)) + '\n';
+        std::fwrite(line.data(), 1, line.size(), streams.out);
+    }
+    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
+        std::fputs(kCantWriteOutput, streams.err);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int runExport(const ExportRequest& request, const CliStreams& streams)
+{
+    CliPrompt prompt(streams.err);
+    std::unique_ptr<SettingsStore> settings = openUserSettings();
+    auto store = std::make_unique<LogStore>();
+    if (!openLog(*store, request.logPath, prompt))
+        return kExitFailed;
+    selectDateRange(*store, request.fromKey, request.toKey);
+    if (wouldOverwriteLog(request, *store)) {
+        prompt.message(msg::kCaption, kExportOverLog, UserPrompt::Icon::Information, UserPrompt::Buttons::Ok,
+                       UserPrompt::Answer::Ok);
+        return kExitFailed;
+    }
+    SaveContext context{prompt, *settings, {}};
+    return saveLog(*store, request.outPath, true, request.format, context) ? kExitOk : kExitFailed;
+}

@@ -1,0 +1,16 @@
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "paths.h"
+
+int main(int argc, char** argv)
+{
+    // Month names may follow the user's locale; numbers in a log never do.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return runCli(args, CliStreams{stdout, stderr}, currentDirectory());
+}

@@ -1,0 +1,62 @@
+#include "usage.h"
+
+namespace {
+
+struct CommandHelp {
+    const char* name;
+    const char* synopsis;
+    const char* description;
+};
+
+constexpr const char* kNotInThisBuild = "This build does not have this command yet.\n";
+
+constexpr CommandHelp kCommands[] = {
+    {"list", "orvanta list LOG",
+     "Reads LOG as File > Open does and prints each entry, in log order, as the line\n"
+     "Save writes for it (seven tab-separated fields).\n"},
+    {"export", "orvanta export LOG OUT --format complete|entries|append|html|training [--from D] [--to D]",
+     "Writes the entries of LOG dated from --from to --to (both included; all entries\n"
+     "by default) to OUT as File > Save Selected As does in that format. A name\n"
+     "without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"},
+    {"totals", "orvanta totals LOG [--period week|month|year]", nullptr},
+    {"add",
+     "orvanta add LOG [--date D] [--sport NAME] [--category Training|Intervals|Race]\n"
+     "            [--distance TEXT] [--units none|miles|km|yards|meters] [--time TEXT]\n"
+     "            [--pace TEXT] [--route TEXT] [--comment TEXT]",
+     nullptr},
+    {"merge", "orvanta merge LOG FILE [--plan-start D | --plan-end D]", nullptr},
+    {"archive", "orvanta archive LOG OUT --from D --to D [--keep]", nullptr},
+};
+
+constexpr const char* kGeneralRules =
+    "Options are \"--name value\" and may stand before, between or after the\n"
+    "arguments; dates are YYYY-MM-DD. Paths are taken from the current folder.\n"
+    "Messages go to standard error as \"CAPTION: TEXT\".\n"
+    "Exit status: 0 done (also after a warning), 1 refused or failed, 2 usage error.\n";
+
+}  // namespace
+
+std::string generalUsage()
+{
+    std::string text =
+        "Usage: orvanta COMMAND [options] ARGS\n"
+        "       orvanta COMMAND --help\n\nCommands:\n";
+    for (const CommandHelp& command : kCommands) {
+        text += "  ";
+        text += command.synopsis;
+        text += command.description != nullptr ? "\n" : "\n      (not in this build yet)\n";
+    }
+    return text + "\n" + kGeneralRules;
+}
+
+std::string commandUsage(std::string_view command)
+{
+    for (const CommandHelp& help : kCommands) {
+        if (command != help.name)
+            continue;
+        std::string text = std::string("Usage: ") + help.synopsis + "\n\n";
+        text += help.description != nullptr ? help.description : kNotInThisBuild;
+        return text + "\n" + kGeneralRules;
+    }
+    return {};
+}
