@@ -28,8 +28,7 @@ std::string applicationsFolder();
 void createShortcut(const ShortcutRequest& request, UserPrompt& prompt);
 
 // The desktop entry written for a request. An executable target is run
-// itself; any other file (a log) is opened with xdg-open. A working
-// directory that is empty gets no Path line.
+// itself; any other file (a log) is opened with xdg-open.
 std::string desktopEntryText(const ShortcutRequest& request, bool executableTarget);
 
 // One argument of an Exec line: quoted, with ", `, $ and \ escaped and % doubled
