@@ -25,6 +25,25 @@ struct LogEntry {
     FixedText<512> commentText;
 
     bool isRace() const { return kindSport[0] == 'R'; }
+
+    // Back to an empty record without copying a whole one over it.
+    void clear()
+    {
+        selected = 0;
+        sportIndex = 0;
+        dateKey = 0;
+        weekIndex = 0;
+        monthIndex = 0;
+        distance = 0.0f;
+        minutes = 0.0f;
+        dateText.clear();
+        kindSport.clear();
+        distanceText.clear();
+        timeText.clear();
+        paceText.clear();
+        routeText.clear();
+        commentText.clear();
+    }
 };
 
 // The per-sport working sums of the totals report; never stored.

@@ -189,7 +189,7 @@ std::vector<std::string_view> splitLines(std::string& buffer)
 bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool& badData, LogStore& store,
                     UserPrompt& prompt)
 {
-    entry = LogEntry{};
+    entry.clear();
     if (line.empty())
         return false;
 
@@ -206,6 +206,8 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
         bool hasTab = line.find('\t') != std::string_view::npos;
         bool slash = (line.size() > 1 && line[1] == '/') || (line.size() > 2 && line[2] == '/');
         accepted = hasTab && slash;
+        if (accepted)
+            date = parseDate(line.substr(0, line.find('\t')), format);
     }
     if (!accepted) {
         badData = true;
@@ -250,9 +252,11 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
     entry.routeText = fields[5];
     entry.commentText = fields[6];
 
-    deriveDateFields(entry, store);
-    if (relative)
-        entry.dateKey = dateKeyOf(date);
+    // The week and month come from the stored text, the sort key from the date
+    // as read; they differ only when the field was longer than its width.
+    const bool textDiffers = relative || fields[0].size() > FixedText<10>::capacity;
+    deriveDateFields(entry, textDiffers ? parseDate(entry.dateText.view(), format) : date, store.weekOrigin);
+    entry.dateKey = dateKeyOf(date);
     entry.selected = 1;
     return true;
 }

@@ -165,9 +165,13 @@ SportUnits LogStore::unitsOf(std::uint16_t sport) const
 
 void deriveDateFields(LogEntry& entry, const LogStore& store)
 {
-    CalendarDate date = parseDate(entry.dateText.view(), store.preferences.dateFormat());
+    deriveDateFields(entry, parseDate(entry.dateText.view(), store.preferences.dateFormat()), store.weekOrigin);
+}
+
+void deriveDateFields(LogEntry& entry, const CalendarDate& date, const CalendarDate& weekOrigin)
+{
     entry.dateKey = dateKeyOf(date);
-    entry.weekIndex = static_cast<std::int16_t>(weekIndexOf(date, store.weekOrigin));
+    entry.weekIndex = static_cast<std::int16_t>(weekIndexOf(date, weekOrigin));
     entry.monthIndex = static_cast<std::int16_t>(monthIndexOf(date));
 }
 

@@ -75,6 +75,8 @@ public:
 
 // Derives dateKey, weekIndex and monthIndex of an entry from its dateText.
 void deriveDateFields(LogEntry& entry, const LogStore& store);
+// The same from a date already read.
+void deriveDateFields(LogEntry& entry, const CalendarDate& date, const CalendarDate& weekOrigin);
 
 // The file name after its last folder separator (either kind), less its last
 // four characters.

@@ -46,9 +46,32 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Keeps the file about to be replaced as its ".bak": the old file itself
+// becomes the backup through a second name, so nothing is copied; where the
+// file system has no such names it is copied.
+void keepAsBackup(const std::string& target)
+{
+    const std::string backup = target.substr(0, target.size() - 3) + "bak";
+    if (backup == target)
+        return;
+    ::unlink(backup.c_str());
+    if (::link(target.c_str(), backup.c_str()) == 0)
+        return;
+    std::string bytes;
+    int error = 0;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0 || !readWholeFile(target, bytes, error))
+        return;
+    int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, info.st_mode & 07777);
+    if (fd >= 0) {
+        writeAll(fd, bytes);
+        ::close(fd);
+    }
+}
+
 // Writes bytes to a new file beside target and renames it over target, so a
 // failure at any point leaves the old file as it was. Returns 0 or an errno.
-int replaceFile(const std::string& target, std::string_view bytes, mode_t mode)
+int replaceFile(const std::string& target, std::string_view bytes, mode_t mode, bool backup)
 {
     const std::size_t slash = target.find_last_of('/');
     std::string temp = folderOf(target) + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) +
@@ -61,6 +84,8 @@ int replaceFile(const std::string& target, std::string_view bytes, mode_t mode)
         error = errno ? errno : EIO;
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    if (error == 0 && backup)
+        keepAsBackup(target);
     if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0)
@@ -73,17 +98,6 @@ mode_t defaultMode()
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-void copyToBackup(const std::string& path)
-{
-    std::string backup = path.substr(0, path.size() - 3) + "bak";
-    std::string bytes;
-    int error = 0;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !readWholeFile(path, bytes, error))
-        return;
-    replaceFile(backup, bytes, info.st_mode & 07777);
 }
 
 bool nameTheLog(LogStore& store, SaveFormat format, UserPrompt& prompt)
@@ -239,10 +253,9 @@ bool saveLog(LogStore& store, const std::string& requestedPath, bool selectedOnl
         if (format == SaveFormat::AppendEntries && exists && !readWholeFile(target, bytes, error))
             bytes.clear();
         if (error == 0) {
-            if (exists && store.preferences.backupCopy() == 1 && format != SaveFormat::Html)
-                copyToBackup(target);
+            const bool backup = exists && store.preferences.backupCopy() == 1 && format != SaveFormat::Html;
             bytes += composeLog(store, selectedOnly, format, displayNameOf(path));
-            error = replaceFile(target, bytes, exists ? (info.st_mode & 07777) : defaultMode());
+            error = replaceFile(target, bytes, exists ? (info.st_mode & 07777) : defaultMode(), backup);
         }
     }
     if (error != 0) {

@@ -57,28 +57,56 @@ int expandYear(int twoDigitYear)
     return twoDigitYear < 50 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
 }
 
+namespace {
+
+// One "%d" of scanf: blanks skipped, an optional sign, then digits. Returns
+// false (and leaves pos) when no number stands there.
+bool scanInt(std::string_view text, std::size_t& pos, int& value)
+{
+    std::size_t i = pos;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i >= text.size() || text[i] < '0' || text[i] > '9')
+        return false;
+    long long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        if (v < 100000000)
+            v = v * 10 + (text[i] - '0');
+    value = static_cast<int>(negative ? -v : v);
+    pos = i;
+    return true;
+}
+
+}  // namespace
+
 CalendarDate parseDate(std::string_view text, DateFormat format)
 {
-    char buffer[32];
-    std::size_t n = text.size() < sizeof buffer - 1 ? text.size() : sizeof buffer - 1;
-    text.copy(buffer, n);
-    buffer[n] = '\0';
-    int a = 0, b = 0, y = 0;
-    std::sscanf(buffer, "%d/%d/%d", &a, &b, &y);
+    // "%d/%d/%d": numbers that are missing stay 0.
+    int parts[3] = {0, 0, 0};
+    std::size_t pos = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0) {
+            if (pos >= text.size() || text[pos] != '/')
+                break;
+            ++pos;
+        }
+        if (!scanInt(text, pos, parts[k]))
+            break;
+    }
     // Numbers out of every sensible range are held, so the day arithmetic
     // cannot overflow on a damaged line.
     auto hold = [](int v) { return v < -100000 ? -100000 : (v > 100000 ? 100000 : v); };
-    a = hold(a);
-    b = hold(b);
-    y = hold(y);
     CalendarDate date;
-    date.year = expandYear(y);
+    date.year = expandYear(hold(parts[2]));
     if (format == DateFormat::MonthFirst) {
-        date.month = a;
-        date.day = b;
+        date.month = hold(parts[0]);
+        date.day = hold(parts[1]);
     } else {
-        date.day = a;
-        date.month = b;
+        date.day = hold(parts[0]);
+        date.month = hold(parts[1]);
     }
     return date;
 }

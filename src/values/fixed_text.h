@@ -21,6 +21,10 @@ public:
     void set(std::string_view text)
     {
         std::size_t n = text.size() < capacity ? text.size() : capacity;
+        if (n == 0) {
+            m_text[0] = '\0';
+            return;
+        }
         // A NUL inside the source ends the text, as it would in a C string.
         if (const void* nul = std::memchr(text.data(), '\0', n))
             n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());

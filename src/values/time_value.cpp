@@ -138,25 +138,28 @@ std::string formatTime(float minutes)
     if (hours > 0)
         text = std::to_string(hours) + ":";
     float fraction = static_cast<float>(minutes - std::floor(minutes));
-    float seconds = static_cast<float>(static_cast<int>(static_cast<float>(fraction * 60.0f * 10.0f) + 0.5f)) / 10.0f;
+    // Seconds rounded to tenths, kept as a count of tenths: k / 10 is what
+    // "%.1f" of the rounded seconds shows.
+    int tenths = static_cast<int>(static_cast<float>(fraction * 60.0f * 10.0f) + 0.5f);
     int mins = static_cast<int>(static_cast<float>(minutes - static_cast<float>(hours * 60)));
-    if (seconds >= 60.0f) {
+    if (tenths >= 600) {
         ++mins;
-        seconds = static_cast<float>(seconds - 60.0f);
+        tenths -= 600;
     }
     if (mins > 0 || !text.empty()) {
         if (mins < 10 && !text.empty())
-            text += "0";
-        text += std::to_string(mins) + ":";
+            text += '0';
+        text += std::to_string(mins);
+        text += ':';
     }
-    if (seconds < 10.0f)
-        text += "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", static_cast<double>(seconds));
-    text += buffer;
-    std::size_t cut = text.find(".0");
-    if (cut != std::string::npos)
-        text.resize(cut);
+    if (tenths < 100)
+        text += '0';
+    text += std::to_string(tenths / 10);
+    // The tenth is shown unless it is 0 (the text was cut at its first ".0").
+    if (tenths % 10 != 0) {
+        text += '.';
+        text += static_cast<char>('0' + tenths % 10);
+    }
     return text;
 }
 
