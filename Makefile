@@ -1,5 +1,5 @@
 # The everyday commands. Each one installs what is missing and builds first.
-#   make run        build, then show the bundled sample log
+#   make run        build, then start the desktop program on a copy of the sample log
 #   make test       build, then run every test
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
@@ -32,14 +32,9 @@ build:
 test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-# Until the desktop program is ready, run shows the sample through the
-# command-line tool, which only reads it. Once ORVXP is there, run becomes
-#   run: deps build $(RUN_LOG)
-#   	$(BIN)/ORVXP $(RUN_LOG)
-run: deps build
-	$(BIN)/orvanta list $(SAMPLE)
-	$(BIN)/orvanta export $(SAMPLE) $(BUILD_DIR)/Sample.htm --format html
-	@echo "Wrote $(BUILD_DIR)/Sample.htm"
+# Starts the desktop program on a copy of the sample log.
+run: deps build $(RUN_LOG)
+	$(BIN)/ORVXP $(abspath $(RUN_LOG))
 
 # The desktop program edits the log it opens: it gets a copy, made once, so
 # that later runs keep what was changed in it and the shipped sample stays.

@@ -15,6 +15,8 @@ namespace {
 constexpr qint64 kMaxLineBytes = 64 * 1024;
 constexpr int kProbeTimeoutMs = 1000;
 constexpr int kLockTimeoutMs = 5000;
+// Asks which log is open; a handed-over path is always absolute, never this.
+const QByteArray kQueryLine("?");
 
 // Where QLocalServer puts a socket of this name.
 QString socketPath(const QString& name)
@@ -93,6 +95,27 @@ bool SingleInstance::handOver(const QString& path, int timeoutMs)
     return true;
 }
 
+std::optional<QString> SingleInstance::queryOpenLog(int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(timeoutMs))
+        return std::nullopt;
+    socket.write(kQueryLine + QByteArray("\n"));
+    socket.flush();
+    QDeadlineTimer deadline(timeoutMs);
+    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState)
+        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            break;
+    if (!socket.canReadLine())
+        return std::nullopt;
+    QByteArray line = socket.readLine(kMaxLineBytes);
+    socket.disconnectFromServer();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
 void SingleInstance::onNewConnection()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
@@ -132,11 +155,14 @@ void SingleInstance::serveWaiting()
         QByteArray line = socket->readLine(kMaxLineBytes);
         if (line.endsWith('\n'))
             line.chop(1);
-        if (m_handler)
+        QByteArray answer("ok\n");
+        if (line == kQueryLine)
+            answer = (m_openLog ? m_openLog() : QString()).toUtf8() + '\n';
+        else if (m_handler)
             m_handler(QString::fromUtf8(line));
         // The caller may have given up waiting while a dialog was open.
         if (socket && socket->state() == QLocalSocket::ConnectedState) {
-            socket->write("ok\n");
+            socket->write(answer);
             socket->flush();
         }
         i = 0;

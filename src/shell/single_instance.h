@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // One running program per user. The first start listens on a per-user local
 // socket; a later start hands it a log path and waits until the running one
@@ -32,6 +33,11 @@ public:
     // the log has been opened or declined.
     void setHandler(std::function<void(const QString& path)> handler) { m_handler = std::move(handler); }
 
+    // Which log the running instance has open, for a caller that asks.
+    void setOpenLogProvider(std::function<QString()> provider) { m_openLog = std::move(provider); }
+    // As a later start: asks the running instance which log it has open.
+    std::optional<QString> queryOpenLog(int timeoutMs = 5000);
+
 private:
     void onNewConnection();
     void onReadyRead(QLocalSocket* socket);
@@ -40,6 +46,7 @@ private:
     QString m_name;
     QLocalServer m_server;  // a child too, so it moves with this object's thread
     std::function<void(const QString&)> m_handler;
+    std::function<QString()> m_openLog;
     QList<QPointer<QLocalSocket>> m_waiting;  // connected callers, oldest first
     bool m_serving = false;
 };

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <string>
+
+#include "log/log_writer.h"
+#include "shell/app_context.h"
+#include "shell/pages/page.h"
+
+class QTabBar;
+class QAction;
+
+// Menu command ids, as the menu and the accelerators know them.
+namespace cmd {
+enum : int {
+    About = 104,
+    Exit = 105,
+    SetDownloadFolder = 32772,
+    Preferences = 32773,
+    New = 32774,
+    Sports = 32775,
+    SelectAll = 32776,
+    Open = 32771,
+    Save = 32786,
+    SaveSelectedAs = 32787,
+    Archive = 32788,
+    Revert = 32793,
+    ExitWithoutSaving = 32794,
+    Merge = 32796,
+    Cut = 32797,
+    Copy = 32798,
+    Paste = 32799,
+    Undo = 32801,
+    ShowSelectedOnly = 32803,
+    ShowAllHighlight = 32804,
+    Print = 32805,
+    Fonts = 32806,
+    SortEntries = 32807,
+    Calories = 32808,
+    AddToStartMenu = 32809,
+    MakeDefaultLog = 32810,
+    MakeMergeLog = 32811,
+    HandOver = 33200,
+};
+}
+
+inline constexpr const char* kNoActiveLogTitle = "The Orvanta [No Active Log]";
+inline constexpr const char* kProgramTitle = "The Orvanta";
+inline constexpr const char* kRetainQuestion =
+    "Do you want to retain your current sports, routes, preferences, and keywords?";
+inline constexpr const char* kRevertQuestion =
+    "You have unsaved changes in your log. Are you sure you want to revert to the saved version?";
+inline constexpr const char* kExitWithoutSavingQuestion =
+    "You have unsaved changes in your log. Are you sure you want to exit without saving them?";
+inline constexpr const char* kDefaultLogMade =
+    "The current file is now your default log and the log into which any Palm entries will be merged.";
+inline constexpr const char* kMergeLogMade = "The current file is now the log into which any Palm entries will be merged.";
+inline constexpr const char* kNothingToPrint = "Nothing to print!";
+
+// The program's one top-level window: the menu, the tab strip and one page
+// at a time. It dispatches; the log code and the pages do the work.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // After the window is shown: reads the log named at start-up, or asks
+    // for one when none is named.
+    void startUp();
+    // A log handed over by a later start: leaves the current log (which may
+    // be declined), then opens path and comes to the front.
+    bool openHandedOver(const std::string& path);
+
+    QAction* action(int commandId) const;
+    QTabBar* tabBar() const { return m_tabBar; }
+    Page* page(int index) const;
+    int currentPage() const { return m_context.state.currentPage; }
+    void switchToPage(int index);
+    QWidget* canvas() const { return m_canvas; }
+
+    // The unsaved-changes step, then the settings are written. Returns
+    // whether the caller may leave the log.
+    bool leaveLog();
+    void updateTitle();
+    // Every page shows the log anew (after a change of entries or selection).
+    void refreshPages();
+
+public slots:
+    void onNew();
+    void onOpen();
+    void onRevert();
+    void onSave();
+    void onSaveSelectedAs();
+    void onExit();
+    void onExitWithoutSaving();
+    void onEditCommand(int commandId);
+    void onSelectAll();
+    void onDisplayMode(int mode);
+    void onSortEntries();
+    void onPreferences();
+    void onSports();
+    void onMakeDefaultLog();
+    void onMakeMergeLog();
+    void onAddToStartMenu();
+    void onAbout();
+    void onPrint();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys = {});
+    void onTabChanged(int index);
+    void showPage(int index);
+    Page* ensurePage(int index);
+    void layoutPages();
+    void recreatePages();
+    void refreshAfterRead();
+    void readNamedLog(bool atStartUp);
+    void emptyLog();
+    void setDisplayModeChecks();
+    SaveContext saveContext();
+    QSize clientSize() const;
+
+    AppContext& m_context;
+    QWidget* m_canvas = nullptr;
+    QTabBar* m_tabBar = nullptr;
+    std::array<QPointer<Page>, 8> m_pages{};
+    std::map<int, QAction*> m_actions;
+    bool m_closing = false;
+    bool m_skipLeaveStep = false;
+};

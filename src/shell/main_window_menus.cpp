@@ -1,0 +1,338 @@
+// The menu and the File, Edit, Select, Special and Help commands.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+
+#include "log/log_reader.h"
+#include "log/messages.h"
+#include "shell/logic/shortcut.h"
+#include "shell/main_window.h"
+#include "shell/shell_dialogs.h"
+
+namespace {
+
+// Every accelerator works with Ctrl and with Ctrl+Shift.
+QList<QKeySequence> ctrlKeys(Qt::Key key)
+{
+    return {QKeySequence(Qt::CTRL | key), QKeySequence(Qt::CTRL | Qt::SHIFT | key)};
+}
+
+}  // namespace
+
+QAction* MainWindow::addCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys)
+{
+    QAction* act = menu->addAction(text);
+    act->setObjectName(QStringLiteral("cmd%1").arg(id));
+    act->setData(id);
+    if (!keys.isEmpty()) {
+        act->setShortcuts(keys);
+        act->setShortcutContext(Qt::WindowShortcut);
+    }
+    m_actions[id] = act;
+    return act;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    connect(addCommand(file, cmd::New, QStringLiteral("&New")), &QAction::triggered, this, &MainWindow::onNew);
+    connect(addCommand(file, cmd::Open, QStringLiteral("&Open")), &QAction::triggered, this, &MainWindow::onOpen);
+    addCommand(file, cmd::Merge, QStringLiteral("&Merge"))->setEnabled(false);
+    connect(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &QAction::triggered, this,
+            &MainWindow::onRevert);
+    connect(addCommand(file, cmd::Save, QStringLiteral("&Save")), &QAction::triggered, this, &MainWindow::onSave);
+    connect(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &QAction::triggered, this,
+            &MainWindow::onSaveSelectedAs);
+    addCommand(file, cmd::Archive, QStringLiteral("A&rchive"))->setEnabled(false);
+    addCommand(file, cmd::Print, QStringLiteral("Print"))->setEnabled(false);
+    file->addSeparator();
+    connect(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &QAction::triggered, this,
+            &MainWindow::onExit);
+    connect(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")), &QAction::triggered,
+            this, &MainWindow::onExitWithoutSaving);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    const std::pair<int, const char*> editCommands[] = {
+        {cmd::Undo, "&Undo"}, {cmd::Cut, "Cu&t"}, {cmd::Copy, "&Copy"}, {cmd::Paste, "&Paste"}};
+    const Qt::Key editKeys[] = {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V};
+    for (int i = 0; i < 4; ++i) {
+        const int id = editCommands[i].first;
+        connect(addCommand(edit, id, QString::fromLatin1(editCommands[i].second), ctrlKeys(editKeys[i])),
+                &QAction::triggered, this, [this, id] { onEditCommand(id); });
+    }
+
+    QMenu* select = bar->addMenu(QStringLiteral("&Select"));
+    connect(addCommand(select, cmd::SelectAll, QStringLiteral("&All"), ctrlKeys(Qt::Key_A)), &QAction::triggered,
+            this, &MainWindow::onSelectAll);
+    select->addSeparator();
+    auto* modes = new QActionGroup(this);
+    QAction* only = addCommand(select, cmd::ShowSelectedOnly, QStringLiteral("Show Selected &Only"));
+    QAction* all = addCommand(select, cmd::ShowAllHighlight, QStringLiteral("Show All, &Highlight Selected"));
+    for (QAction* a : {only, all}) {
+        a->setCheckable(true);
+        modes->addAction(a);
+    }
+    connect(only, &QAction::triggered, this, [this] { onDisplayMode(1); });
+    connect(all, &QAction::triggered, this, [this] { onDisplayMode(0); });
+
+    QMenu* special = bar->addMenu(QStringLiteral("S&pecial"));
+    connect(addCommand(special, cmd::SortEntries, QStringLiteral("&Sort Entries")), &QAction::triggered, this,
+            &MainWindow::onSortEntries);
+    QMenu* configure = special->addMenu(QStringLiteral("&Configure"));
+    connect(addCommand(configure, cmd::Preferences, QStringLiteral("&Preferences")), &QAction::triggered, this,
+            &MainWindow::onPreferences);
+    connect(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &QAction::triggered, this,
+            &MainWindow::onSports);
+    addCommand(configure, cmd::Calories, QStringLiteral("&Calories"))->setEnabled(false);
+    addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts"))->setEnabled(false);
+    QMenu* log = special->addMenu(QStringLiteral("&Log"));
+    connect(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &QAction::triggered, this,
+            &MainWindow::onMakeDefaultLog);
+    connect(addCommand(log, cmd::AddToStartMenu, QStringLiteral("&Add to Start Menu")), &QAction::triggered, this,
+            &MainWindow::onAddToStartMenu);
+    QMenu* palm = special->addMenu(QStringLiteral("&Palm"));
+    connect(addCommand(palm, cmd::MakeMergeLog, QStringLiteral("Make Palm &Upload (Merge) Log")), &QAction::triggered,
+            this, &MainWindow::onMakeMergeLog);
+    addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder"))->setEnabled(false);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    connect(addCommand(help, cmd::About, QStringLiteral("&About"),
+                       {QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)}),
+            &QAction::triggered, this, &MainWindow::onAbout);
+}
+
+void MainWindow::setDisplayModeChecks()
+{
+    const bool selectedOnly = m_context.settings.selectionDisplayMode != 0;
+    action(cmd::ShowSelectedOnly)->setChecked(selectedOnly);
+    action(cmd::ShowAllHighlight)->setChecked(!selectedOnly);
+}
+
+void MainWindow::emptyLog()
+{
+    LogStore& store = m_context.store;
+    store.clearForRead();
+    store.resetSportNone();
+    m_context.state.clearPositions();
+}
+
+void MainWindow::onNew()
+{
+    LogStore& store = m_context.store;
+    UserPrompt& prompt = m_context.prompt;
+    if (store.modified && !leaveLog())
+        return;
+    const int oldEntries = store.entryCount;
+    UserPrompt::FileQuestion question{"Enter the name of the new file", "MyNewLog.dat", "",
+                                      UserPrompt::FileFilter::Logs};
+    std::optional<std::string> chosen = prompt.saveFileName(question);
+    if (chosen) {
+        store.setFileName(*chosen);
+        store.entryCount = 0;
+        store.shownCount = 0;
+        setWindowTitle(QStringLiteral("The Orvanta - %1, 0/0 entries").arg(QFile::decodeName(store.displayName.c_str())));
+        store.modified = true;
+        bool retain = oldEntries > 0 &&
+                      prompt.message(msg::kCaption, kRetainQuestion, UserPrompt::Icon::Question,
+                                     UserPrompt::Buttons::YesNo, UserPrompt::Answer::Yes) == UserPrompt::Answer::Yes;
+        if (!retain) {
+            store.sportCount = 0;
+            store.routeCount = 0;
+            store.keywordCount = 0;
+            m_context.dialogs.editPreferences(this, m_context);
+            m_context.dialogs.editSports(this, m_context);
+        }
+    } else {
+        store.fileName.clear();
+        store.displayName.clear();
+        store.modified = false;
+        store.sportCount = 0;
+        store.routeCount = 0;
+        store.keywordCount = 0;
+    }
+    store.entryCount = 0;
+    store.shownCount = 0;
+    store.editingIndex = -1;
+    m_context.state.clearPositions();
+    refreshPages();
+    if (!chosen)
+        setWindowTitle(QString::fromLatin1(kNoActiveLogTitle));
+}
+
+void MainWindow::onOpen()
+{
+    LogStore& store = m_context.store;
+    if (store.entryCount > 0 && store.modified && !leaveLog())
+        return;
+    emptyLog();
+    store.fileName.clear();
+    store.displayName.clear();
+    UserPrompt::FileQuestion question{"Select a log to open", "", "", UserPrompt::FileFilter::Logs};
+    std::optional<std::string> chosen = m_context.prompt.openFileName(question);
+    if (!chosen) {
+        // Nothing is open now; say so rather than show the old log's name.
+        refreshPages();
+        setWindowTitle(QString::fromLatin1(kNoActiveLogTitle));
+        return;
+    }
+    store.setFileName(*chosen);
+    readNamedLog(false);
+    refreshAfterRead();
+}
+
+void MainWindow::onRevert()
+{
+    LogStore& store = m_context.store;
+    if (store.modified &&
+        m_context.prompt.message(msg::kCaption, kRevertQuestion, UserPrompt::Icon::None, UserPrompt::Buttons::OkCancel,
+                                 UserPrompt::Answer::Cancel) != UserPrompt::Answer::Ok)
+        return;
+    const std::string name = store.fileName;
+    emptyLog();
+    store.setFileName(name);
+    readNamedLog(false);
+    recreatePages();
+    refreshAfterRead();
+}
+
+void MainWindow::onSave()
+{
+    SaveContext context = saveContext();
+    saveLog(m_context.store, "", false, SaveFormat::CompleteLog, context);
+    updateTitle();
+}
+
+void MainWindow::onSaveSelectedAs()
+{
+    const int format = m_context.dialogs.askSaveFormat(this);
+    if (format < 0 || format > 4)
+        return;
+    const LogStore& store = m_context.store;
+    const bool html = format == static_cast<int>(SaveFormat::Html);
+    UserPrompt::FileQuestion question{"Enter the name of the new file", "Download.dat", "",
+                                      html ? UserPrompt::FileFilter::WebPages : UserPrompt::FileFilter::Logs};
+    if (html) {
+        const std::string base = store.fileName.empty() ? std::string("MyLog.dat") : store.fileName;
+        question.proposedName = base.substr(0, base.size() >= 4 ? base.size() - 4 : 0) + ".htm";
+    }
+    std::optional<std::string> chosen = m_context.prompt.saveFileName(question);
+    if (!chosen)
+        return;
+    SaveContext context = saveContext();
+    saveLog(m_context.store, *chosen, true, static_cast<SaveFormat>(format), context);
+    updateTitle();
+}
+
+void MainWindow::onExit()
+{
+    close();
+}
+
+void MainWindow::onExitWithoutSaving()
+{
+    if (m_context.store.modified &&
+        m_context.prompt.message(msg::kCaption, kExitWithoutSavingQuestion, UserPrompt::Icon::None,
+                                 UserPrompt::Buttons::OkCancel, UserPrompt::Answer::Ok) != UserPrompt::Answer::Ok)
+        return;
+    m_skipLeaveStep = true;
+    close();
+    m_skipLeaveStep = false;
+}
+
+void MainWindow::onEditCommand(int commandId)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return;
+    const char* method = commandId == cmd::Undo  ? "undo"
+                         : commandId == cmd::Cut ? "cut"
+                         : commandId == cmd::Copy ? "copy"
+                                                  : "paste";
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
+        QMetaObject::invokeMethod(focus, method);
+}
+
+void MainWindow::onSelectAll()
+{
+    LogStore& store = m_context.store;
+    store.selectAll();
+    store.shownCount = store.entryCount;
+    refreshPages();
+    updateTitle();
+}
+
+void MainWindow::onDisplayMode(int mode)
+{
+    m_context.settings.selectionDisplayMode = mode;
+    setDisplayModeChecks();
+    refreshPages();
+}
+
+void MainWindow::onSortEntries()
+{
+    LogStore& store = m_context.store;
+    store.sortByDate();
+    if (store.modified)
+        refreshPages();
+    updateTitle();
+}
+
+void MainWindow::onPreferences()
+{
+    if (m_context.dialogs.editPreferences(this, m_context))
+        refreshPages();
+    updateTitle();
+}
+
+void MainWindow::onSports()
+{
+    if (m_context.dialogs.editSports(this, m_context))
+        refreshPages();
+    updateTitle();
+}
+
+void MainWindow::onMakeDefaultLog()
+{
+    SettingsStore& settings = m_context.settingsStore;
+    if (!settings.exists())
+        return;
+    settings.writeString("Default Log", m_context.store.fileName);
+    settings.writeString("Merge Log", m_context.store.fileName);
+    m_context.settings.defaultLog = m_context.store.fileName;
+    m_context.prompt.message(msg::kCaption, kDefaultLogMade, UserPrompt::Icon::None);
+}
+
+void MainWindow::onMakeMergeLog()
+{
+    SettingsStore& settings = m_context.settingsStore;
+    if (!settings.exists())
+        return;
+    settings.writeString("Merge Log", m_context.store.fileName);
+    m_context.prompt.message(msg::kCaption, kMergeLogMade, UserPrompt::Icon::None);
+}
+
+void MainWindow::onAddToStartMenu()
+{
+    createShortcut(logShortcut(m_context.store.fileName), m_context.prompt);
+}
+
+void MainWindow::onAbout()
+{
+    m_context.dialogs.showAbout(this);
+}
+
+void MainWindow::onPrint()
+{
+    const LogStore& store = m_context.store;
+    for (int i = 0; i < store.entryCount; ++i)
+        if (store.entry(i).selected == 1)
+            return;  // printing comes with the views
+    m_context.prompt.message(msg::kCaption, kNothingToPrint, UserPrompt::Icon::None);
+}

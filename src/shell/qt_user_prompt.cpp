@@ -1,0 +1,130 @@
+#include "shell/qt_user_prompt.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+QString fromLatin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toLatin1(const QString& text)
+{
+    // Characters with no 8-bit form become "?", as the file can hold nothing else.
+    QString copy = text;
+    for (QChar& c : copy)
+        if (c.unicode() > 0xFF)
+            c = QLatin1Char('?');
+    QByteArray bytes = copy.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+namespace {
+
+QMessageBox::StandardButton toButton(UserPrompt::Answer answer)
+{
+    switch (answer) {
+    case UserPrompt::Answer::Cancel: return QMessageBox::Cancel;
+    case UserPrompt::Answer::Yes: return QMessageBox::Yes;
+    case UserPrompt::Answer::No: return QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::StandardButtons buttonsOf(UserPrompt::Buttons buttons)
+{
+    switch (buttons) {
+    case UserPrompt::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case UserPrompt::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case UserPrompt::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon iconOf(UserPrompt::Icon icon)
+{
+    switch (icon) {
+    case UserPrompt::Icon::Information: return QMessageBox::Information;
+    case UserPrompt::Icon::Warning: return QMessageBox::Warning;
+    case UserPrompt::Icon::Question: return QMessageBox::Question;
+    case UserPrompt::Icon::Error: return QMessageBox::Critical;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QString filterOf(UserPrompt::FileFilter filter, bool opening)
+{
+    switch (filter) {
+    case UserPrompt::FileFilter::WebPages: return QStringLiteral("Orvanta Web page (*.htm)");
+    case UserPrompt::FileFilter::All: return QString();
+    default:
+        return opening ? QStringLiteral("Orvanta Files (*.dat);;Orvanta Backups (*.bak)")
+                       : QStringLiteral("Orvanta Files (*.dat)");
+    }
+}
+
+QString startPath(const UserPrompt::FileQuestion& question)
+{
+    QString folder = QFile::decodeName(question.initialFolder.c_str());
+    QString name = QFile::decodeName(question.proposedName.c_str());
+    if (folder.isEmpty())
+        return name;
+    return name.isEmpty() ? folder : folder + QLatin1Char('/') + name;
+}
+
+}  // namespace
+
+UserPrompt::Answer QtUserPrompt::message(const std::string& caption, const std::string& text, Icon icon,
+                                         Buttons buttons, Answer defaultAnswer)
+{
+    QMessageBox box(iconOf(icon), fromLatin1(caption), fromLatin1(text), buttonsOf(buttons), m_owner);
+    box.setDefaultButton(toButton(defaultAnswer));
+    // A busy cursor must not hide that the program waits for an answer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    int result = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    switch (result) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtUserPrompt::saveFileName(const FileQuestion& question)
+{
+    QString path = QFileDialog::getSaveFileName(m_owner, fromLatin1(question.title), startPath(question),
+                                                filterOf(question.filter, false));
+    if (path.isEmpty())
+        return std::nullopt;
+    return std::string(QFile::encodeName(path).constData());
+}
+
+std::optional<std::string> QtUserPrompt::openFileName(const FileQuestion& question)
+{
+    QString path = QFileDialog::getOpenFileName(m_owner, fromLatin1(question.title), startPath(question),
+                                                filterOf(question.filter, true));
+    if (path.isEmpty())
+        return std::nullopt;
+    return std::string(QFile::encodeName(path).constData());
+}
+
+void QtUserPrompt::busy(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool QtUserPrompt::shiftHeld() const
+{
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+}

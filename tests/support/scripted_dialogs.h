@@ -1,0 +1,46 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/shell_dialogs.h"
+
+// The program's own dialogs answered from queues; every call is recorded so
+// a test can check which dialogs were shown, in which order.
+class ScriptedDialogs : public ShellDialogs {
+public:
+    std::vector<std::string> calls;
+    std::deque<int> saveFormats;
+    std::deque<LogChoice> logChoices;
+
+    int askSaveFormat(QWidget*) override
+    {
+        calls.push_back("saveFormat");
+        if (saveFormats.empty())
+            return -1;
+        int f = saveFormats.front();
+        saveFormats.pop_front();
+        return f;
+    }
+    LogChoice askLogChoice(QWidget*) override
+    {
+        calls.push_back("logChoice");
+        if (logChoices.empty())
+            return LogChoice::OpenLog;
+        LogChoice c = logChoices.front();
+        logChoices.pop_front();
+        return c;
+    }
+    bool editPreferences(QWidget*, AppContext&) override
+    {
+        calls.push_back("preferences");
+        return false;
+    }
+    bool editSports(QWidget*, AppContext&) override
+    {
+        calls.push_back("sports");
+        return false;
+    }
+    void showAbout(QWidget*) override { calls.push_back("about"); }
+};
