@@ -128,7 +128,9 @@ bool readWholeFile(const std::string& path, std::string& buffer, int& error)
     buffer.clear();
     std::size_t used = 0;
     try {
-        buffer.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 4096);
+        // One byte more than the file holds, so reading to its end needs no
+        // second, larger buffer.
+        buffer.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096);
         for (;;) {
             if (used == buffer.size())
                 buffer.resize(buffer.size() * 2);
@@ -161,26 +163,34 @@ std::vector<std::string_view> splitLines(std::string& buffer)
     if (nul != std::string::npos)
         buffer.resize(nul);
     char* text = buffer.data();
-    std::size_t size = buffer.size();
-    char end = '\r';
-    if (std::memchr(text, '\n', size)) {
-        end = '\n';
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < size; ++i)
-            if (text[i] != '\r')
-                text[kept++] = text[i];
-        size = kept;
-        buffer.resize(size);
-        text = buffer.data();
-    }
+    const std::size_t size = buffer.size();
+    const bool lineFeeds = std::memchr(text, '\n', size) != nullptr;
+    // With line feeds every CR goes, wherever it stands; without them each
+    // CR ends a line. Removing a line's CRs inside the line itself gives the
+    // same lines as removing them from the whole text first.
+    const char end = lineFeeds ? '\n' : '\r';
     std::vector<std::string_view> lines;
+    lines.reserve(size / 64 + 16);
     std::size_t start = 0;
     while (start < size) {
         const void* hit = std::memchr(text + start, end, size - start);
-        std::size_t stop = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text) : size;
-        if (stop < size)
-            text[stop] = '\0';  // each line stays a C string for the count patterns
-        lines.emplace_back(text + start, stop - start);
+        const std::size_t stop = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text) : size;
+        std::size_t length = stop - start;
+        if (lineFeeds) {
+            if (length > 0 && text[stop - 1] == '\r')
+                --length;  // the usual CR LF
+            char* line = text + start;
+            if (std::memchr(line, '\r', length)) {
+                std::size_t kept = 0;
+                for (std::size_t i = 0; i < length; ++i)
+                    if (line[i] != '\r')
+                        line[kept++] = line[i];
+                length = kept;
+            }
+        }
+        // Each line stays a C string for the count patterns.
+        text[start + length] = '\0';
+        lines.emplace_back(text + start, length);
         start = stop + 1;
     }
     return lines;
@@ -195,6 +205,9 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
 
     CalendarDate date;
     const DateFormat format = store.preferences.dateFormat();
+    const InputWarning warnings = [&prompt](const std::string& text) {
+        prompt.message(kInputErrorCaption, text, UserPrompt::Icon::Warning);
+    };
     bool accepted = false;
     if (relative) {
         accepted = line.size() >= 2 && line[0] == '-' && line[1] >= '0' && line[1] <= '9';
@@ -226,12 +239,15 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
         start = tab + 1;
     }
 
-    entry.dateText = relative ? std::string_view(formatDate(date, format)) : fields[0];
-    entry.kindSport = fields[1];
+    if (relative)
+        entry.dateText.setPlain(formatDate(date, format));
+    else
+        entry.dateText.setPlain(fields[0]);
+    entry.kindSport.setPlain(fields[1]);
     entry.sportIndex = entry.kindSport.size() < 2 ? 0 : store.resolveSportByLetter(entry.kindSport[1]);
     const SportUnits units = store.unitsOf(entry.sportIndex);
 
-    entry.distanceText = fields[2];
+    entry.distanceText.setPlain(fields[2]);
     if (units.distanceUnits != DistanceUnit::None && !entry.distanceText.empty()) {
         float number = readNumber(entry.distanceText.view());
         std::string_view text = entry.distanceText.view();
@@ -242,15 +258,14 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
     }
 
     if (!fields[3].empty()) {
-        std::string time(fields[3].substr(0, FixedText<10>::capacity));
-        entry.minutes = parseTime(time, true, [&prompt](const std::string& text) {
-            prompt.message(kInputErrorCaption, text, UserPrompt::Icon::Warning);
-        });
-        entry.timeText = time;
+        char time[kTimeTextRoom];
+        std::size_t length = 0;
+        entry.minutes = readTime(fields[3].substr(0, FixedText<10>::capacity), warnings, time, length);
+        entry.timeText.setPlain(std::string_view(time, length));
     }
-    entry.paceText = fields[4];
-    entry.routeText = fields[5];
-    entry.commentText = fields[6];
+    entry.paceText.setPlain(fields[4]);
+    entry.routeText.setPlain(fields[5]);
+    entry.commentText.setPlain(fields[6]);
 
     // The week and month come from the stored text, the sort key from the date
     // as read; they differ only when the field was longer than its width.
@@ -287,7 +302,14 @@ bool readSections(const std::vector<std::string_view>& lines, LogStore& store, U
         std::string_view line = lines[cursor.next++];
         if (line.empty())
             break;
-        if (startsWith(line, "Sports List:")) {
+        // Entry lines begin with a digit; only the rest can be a section header.
+        const bool header = line[0] == 'S' || line[0] == 'P' || line[0] == 'R' || line[0] == 'K';
+        if (!header) {
+            if (store.isFull())
+                badData = true;
+            else if (parseEntryLine(line, false, store.entry(store.entryCount), badData, store, prompt))
+                ++store.entryCount;
+        } else if (startsWith(line, "Sports List:")) {
             store.resetSportNone();
             long n = sectionCount(line, "Sports List: %d");
             std::size_t taken = 0;
@@ -359,7 +381,7 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
             return ReadResult::ReadFailed;
         }
         std::vector<std::string_view> lines = splitLines(buffer);
-        if (buffer.compare(0, 12, "Sports List:") != 0) {
+        if (lines.empty() || !startsWith(lines[0], "Sports List:")) {
             inform(prompt, msg::kNotALog);
             return ReadResult::NotALog;
         }

@@ -82,10 +82,27 @@ bool scanInt(std::string_view text, std::size_t& pos, int& value)
 
 }  // namespace
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 CalendarDate parseDate(std::string_view text, DateFormat format)
 {
     // "%d/%d/%d": numbers that are missing stay 0.
     int parts[3] = {0, 0, 0};
+    // Nearly every date is "nn/nn/nn": read that form straight away.
+    if (text.size() >= 8 && isDigit(text[0]) && isDigit(text[1]) && text[2] == '/' && isDigit(text[3]) &&
+        isDigit(text[4]) && text[5] == '/' && isDigit(text[6]) && isDigit(text[7]) &&
+        (text.size() == 8 || !isDigit(text[8]))) {
+        auto two = [&text](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
+        const int first = two(0), second = two(3);
+        CalendarDate date;
+        date.year = expandYear(two(6));
+        date.month = format == DateFormat::MonthFirst ? first : second;
+        date.day = format == DateFormat::MonthFirst ? second : first;
+        return date;
+    }
     std::size_t pos = 0;
     for (int k = 0; k < 3; ++k) {
         if (k > 0) {
@@ -149,7 +166,14 @@ CalendarDate weekOriginFor(int weekStart)
 
 int weekIndexOf(const CalendarDate& date, const CalendarDate& weekOrigin)
 {
-    return static_cast<int>((dayNumber(date) - dayNumber(weekOrigin)) / 7);
+    // The origin is one of three days; most calls ask about the same one.
+    static thread_local CalendarDate lastOrigin{};
+    static thread_local std::int64_t lastOriginDay = dayNumber(lastOrigin);
+    if (!(weekOrigin == lastOrigin)) {
+        lastOrigin = weekOrigin;
+        lastOriginDay = dayNumber(weekOrigin);
+    }
+    return static_cast<int>((dayNumber(date) - lastOriginDay) / 7);
 }
 
 CalendarDate weekFirstDay(int weekIndex, const CalendarDate& weekOrigin)

@@ -31,6 +31,15 @@ public:
         std::memcpy(m_text, text.data(), n);
         m_text[n] = '\0';
     }
+    // For text known to hold no NUL (a line of a file already cut at its
+    // first NUL): the same cut to the width, without looking for one.
+    void setPlain(std::string_view text)
+    {
+        std::size_t n = text.size() < capacity ? text.size() : capacity;
+        if (n > 0)
+            std::memcpy(m_text, text.data(), n);
+        m_text[n] = '\0';
+    }
     FixedText& operator=(std::string_view text)
     {
         set(text);

@@ -3,129 +3,197 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 // Digits only reach here; a run too long for an int is held at a size no
 // workout reaches rather than overflowing.
-int wholeNumber(const std::string& text)
+int wholeNumber(std::string_view text)
 {
-    if (text.empty())
-        return 0;
-    long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return value > 10000000 ? 10000000 : static_cast<int>(value);
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        value = value * 10 + (c - '0');
+        if (value > 10000000)
+            return 10000000;
+    }
+    return static_cast<int>(value);
 }
 
-// Splits the cleaned text at its first colon; without one, the whole text is
-// the first part and the second is empty.
-void splitAtColon(const std::string& text, std::string& before, std::string& after)
+// Splits at the first colon; without one, the whole text is the first part
+// and the second is empty.
+void splitAtColon(std::string_view text, std::string_view& before, std::string_view& after)
 {
     std::size_t colon = text.find(':');
-    if (colon == std::string::npos) {
-        before = text;
-        after.clear();
-    } else {
-        before = text.substr(0, colon);
-        after = text.substr(colon + 1);
-    }
+    before = text.substr(0, colon);
+    after = colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
 }
 
-void splitParts(const std::string& cleaned, int colons, std::string& hours, std::string& minutes,
-                std::string& seconds)
+// Hours, minutes and seconds of the cleaned text, by the number of colons
+// that were counted (a counted colon that was dropped leaves its part empty).
+void splitParts(std::string_view cleaned, int colons, int& hours, int& minutes, int& seconds)
 {
-    hours.clear();
-    minutes.clear();
-    seconds.clear();
+    std::string_view h, m, sec;
     if (colons >= 2) {
-        std::string rest;
-        splitAtColon(cleaned, hours, rest);
-        splitAtColon(rest, minutes, seconds);
+        std::string_view rest;
+        splitAtColon(cleaned, h, rest);
+        splitAtColon(rest, m, sec);
     } else if (colons == 1) {
-        splitAtColon(cleaned, minutes, seconds);
-        if (!minutes.empty()) {
-            int value = wholeNumber(minutes);
-            if (value > 60) {
-                hours = std::to_string(value / 60);
-                minutes = std::to_string(value % 60);
-            }
-        }
+        splitAtColon(cleaned, m, sec);
     } else if (cleaned.size() > 2) {
-        seconds = cleaned.substr(cleaned.size() - 2);
+        sec = cleaned.substr(cleaned.size() - 2);
         std::size_t left = cleaned.size() - 2;
         std::size_t minuteDigits = left >= 2 ? 2 : left;
-        minutes = cleaned.substr(left - minuteDigits, minuteDigits);
-        hours = cleaned.substr(0, left - minuteDigits);
+        m = cleaned.substr(left - minuteDigits, minuteDigits);
+        h = cleaned.substr(0, left - minuteDigits);
     } else {
-        minutes = cleaned;
-        seconds = "00";
+        m = cleaned;
+        sec = "00";
     }
-    if (minutes.size() > 2) minutes.resize(2);
-    if (seconds.size() > 2) seconds.resize(2);
+    hours = wholeNumber(h);
+    minutes = wholeNumber(m);
+    // Minutes over 60 before a single colon carry into the hours; the minutes
+    // left are then below 60, so cutting them to two digits changes nothing.
+    if (colons == 1 && minutes > 60) {
+        hours = minutes / 60;
+        minutes %= 60;
+    } else {
+        minutes = wholeNumber(m.substr(0, 2));
+    }
+    seconds = wholeNumber(sec.substr(0, 2));
 }
 
 }  // namespace
 
-float parseTime(std::string& text, bool normalise, const InputWarning& warn)
+namespace {
+
+bool digit(char c)
 {
-    if (text.empty())
+    return c >= '0' && c <= '9';
+}
+
+// Whether text (without its "~") is already what formatTime writes, for
+// hours below 100: "M:SS", "MM:SS" or "H:MM:SS" / "HH:MM:SS", minutes and
+// seconds below 60, an optional tenth that is not 0. Below 100 hours a float
+// holds the seconds closely enough that formatting gives the text back.
+bool isNormalisedTime(std::string_view text)
+{
+    if (text.size() >= 3 && text[text.size() - 2] == '.') {
+        if (!digit(text.back()) || text.back() == '0')
+            return false;
+        text.remove_suffix(2);
+    }
+    const std::size_t n = text.size();
+    if (n < 4 || text[n - 3] != ':' || !digit(text[n - 2]) || !digit(text[n - 1]) || text[n - 2] > '5')
+        return false;
+    std::string_view rest = text.substr(0, n - 3);  // minutes, with hours before them
+    std::size_t colon = rest.find(':');
+    std::string_view hours = colon == std::string_view::npos ? std::string_view() : rest.substr(0, colon);
+    std::string_view minutes = colon == std::string_view::npos ? rest : rest.substr(colon + 1);
+    if (!hours.empty()) {
+        if (hours.size() > 2 || hours[0] == '0' || !digit(hours[0]) || (hours.size() == 2 && !digit(hours[1])))
+            return false;
+        return minutes.size() == 2 && digit(minutes[0]) && digit(minutes[1]) && minutes[0] <= '5';
+    }
+    if (minutes.size() == 1)
+        return digit(minutes[0]) && minutes[0] != '0';
+    return minutes.size() == 2 && digit(minutes[0]) && digit(minutes[1]) && minutes[0] != '0' && minutes[0] <= '5';
+}
+
+}  // namespace
+
+float readTime(std::string_view input, const InputWarning& warn, char* normalised, std::size_t& normalisedLength)
+{
+    normalisedLength = 0;
+    if (input.empty())
         return 0.0f;
-    const std::string input = text;
+    const bool normalise = normalised != nullptr;
     const bool approximate = input[0] == '~';
     int points = 0;
     int colons = 0;
-    std::string cleaned;
-    cleaned.reserve(input.size());
+    // Only digits, colons and one point survive; a short text is cleaned on
+    // the stack, as every time in a log is.
+    char small[64];
+    std::string large;
+    char* cleaned = small;
+    if (input.size() > sizeof small) {
+        large.resize(input.size());
+        cleaned = large.data();
+    }
+    std::size_t length = 0;
     for (std::size_t i = 0; i < input.size(); ++i) {
         char c = input[i];
         if (c == '.') {
             bool drop = points > 0 || i + 1 == input.size();
-            if (points == 0) {
+            if (points == 0)
                 points = 1;
-            } else if (normalise && warn) {
-                warn(input);
-            }
+            else if (normalise && warn)
+                warn(std::string(input));
             if (!drop)
-                cleaned += c;
+                cleaned[length++] = c;
         } else if (c == ':') {
             bool drop = colons >= 2 || points > 0;
-            if (colons < 2) {
+            if (colons < 2)
                 ++colons;
-            } else if (normalise && warn) {
+            else if (normalise && warn)
                 warn(kTooManyColons);
-            }
             if (!drop)
-                cleaned += c;
+                cleaned[length++] = c;
         } else if (c >= '0' && c <= '9') {
-            cleaned += c;
+            cleaned[length++] = c;
         }
     }
-    if (normalise)
-        text = cleaned;
-
+    std::string_view text(cleaned, length);
     float result = 0.0f;
-    std::size_t point = cleaned.find('.');
-    if (points == 1 && point != std::string::npos) {
-        float fraction = readNumber(std::string_view(cleaned).substr(point));
+    std::size_t point = text.find('.');
+    if (points == 1 && point != std::string_view::npos) {
+        float fraction = readNumber(text.substr(point));
         result = static_cast<float>(result + fraction / 60.0f);
-        cleaned.resize(point);
+        text = text.substr(0, point);
     }
-    std::string hours, minutes, seconds;
-    splitParts(cleaned, colons, hours, minutes, seconds);
-    float whole = static_cast<float>(wholeNumber(hours) * 60 + wholeNumber(minutes));
-    whole = static_cast<float>(whole + static_cast<float>(wholeNumber(seconds)) / 60.0f);
+    int hours = 0, minutes = 0, seconds = 0;
+    splitParts(text, colons, hours, minutes, seconds);
+    float whole = static_cast<float>(hours * 60 + minutes);
+    whole = static_cast<float>(whole + static_cast<float>(seconds) / 60.0f);
     result = static_cast<float>(whole + result);
-    if (normalise)
-        text = (approximate ? "~" : "") + formatTime(result);
+    if (normalise) {
+        std::size_t n = 0;
+        if (approximate)
+            normalised[n++] = '~';
+        // A text in the form formatting would give keeps itself: most times
+        // read from a log are, and this spares formatting them again.
+        const std::string_view body = approximate ? input.substr(1) : input;
+        if (body.size() + n <= kTimeTextRoom && isNormalisedTime(body)) {
+            std::memcpy(normalised + n, body.data(), body.size());
+            normalisedLength = n + body.size();
+        } else {
+            normalisedLength = n + formatTimeTo(result, normalised + n);
+        }
+    }
+    return result;
+}
+
+float parseTime(std::string& text, bool normalise, const InputWarning& warn)
+{
+    if (!normalise)
+        return parseTime(std::string_view(text));
+    char out[kTimeTextRoom];
+    std::size_t n = 0;
+    float result = readTime(text, warn, out, n);
+    if (!text.empty())
+        text.assign(out, n);
     return result;
 }
 
 float parseTime(std::string_view text)
 {
-    std::string copy(text);
-    return parseTime(copy, false);
+    std::size_t unused = 0;
+    return readTime(text, {}, nullptr, unused);
 }
 
-std::string formatTime(float minutes)
+std::size_t formatTimeTo(float minutes, char* out)
 {
     // A pace of nothing can give an infinite or undefined result; show it as
     // nothing rather than an undefined conversion.
@@ -133,10 +201,24 @@ std::string formatTime(float minutes)
         minutes = 0.0f;
     if (minutes > 600000000.0f)
         minutes = 600000000.0f;
-    std::string text;
+    // Written straight into the caller's buffer: this runs for every time
+    // read from a log.
+    std::size_t n = 0;
+    auto putNumber = [&out, &n](int value) {
+        char digits[12];
+        int k = 0;
+        do {
+            digits[k++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (k > 0)
+            out[n++] = digits[--k];
+    };
     int hours = static_cast<int>(minutes / 60.0f);
-    if (hours > 0)
-        text = std::to_string(hours) + ":";
+    if (hours > 0) {
+        putNumber(hours);
+        out[n++] = ':';
+    }
     float fraction = static_cast<float>(minutes - std::floor(minutes));
     // Seconds rounded to tenths, kept as a count of tenths: k / 10 is what
     // "%.1f" of the rounded seconds shows.
@@ -146,21 +228,27 @@ std::string formatTime(float minutes)
         ++mins;
         tenths -= 600;
     }
-    if (mins > 0 || !text.empty()) {
-        if (mins < 10 && !text.empty())
-            text += '0';
-        text += std::to_string(mins);
-        text += ':';
+    if (mins > 0 || n > 0) {
+        if (mins < 10 && n > 0)
+            out[n++] = '0';
+        putNumber(mins);
+        out[n++] = ':';
     }
     if (tenths < 100)
-        text += '0';
-    text += std::to_string(tenths / 10);
+        out[n++] = '0';
+    putNumber(tenths / 10);
     // The tenth is shown unless it is 0 (the text was cut at its first ".0").
     if (tenths % 10 != 0) {
-        text += '.';
-        text += static_cast<char>('0' + tenths % 10);
+        out[n++] = '.';
+        out[n++] = static_cast<char>('0' + tenths % 10);
     }
-    return text;
+    return n;
+}
+
+std::string formatTime(float minutes)
+{
+    char out[kTimeTextRoom];
+    return std::string(out, formatTimeTo(minutes, out));
 }
 
 void cleanDecimal(std::string& text, const InputWarning& warn)

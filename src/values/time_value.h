@@ -24,6 +24,14 @@ float parseTime(std::string_view text);
 
 std::string formatTime(float minutes);
 
+// Room for any normalised time text: "~", the hours, ":mm:ss.t".
+inline constexpr std::size_t kTimeTextRoom = 32;
+// formatTime into out (kTimeTextRoom bytes, no NUL written); gives the length.
+std::size_t formatTimeTo(float minutes, char* out);
+// parseTime over any text without copying it: with normalised (kTimeTextRoom
+// bytes) the normalised text is written there and warnings may be given.
+float readTime(std::string_view input, const InputWarning& warn, char* normalised, std::size_t& normalisedLength);
+
 // Keeps the digits and at most one decimal point; always warns on extra points.
 void cleanDecimal(std::string& text, const InputWarning& warn = {});
 
