@@ -73,8 +73,14 @@ Page* MainWindow::ensurePage(int index)
     QPointer<Page>& slot = m_pages[static_cast<std::size_t>(index)];
     if (!slot) {
         slot = createPage(index, m_context, clientSize(), m_canvas);
-        if (slot)
+        if (slot) {
             slot->hide();
+            connect(slot.data(), &Page::showPageRequested, this, &MainWindow::switchToPage);
+            connect(slot.data(), &Page::logChanged, this, [this] {
+                refreshPages();
+                updateTitle();
+            });
+        }
     }
     return slot.data();
 }

@@ -126,6 +126,16 @@ public:
     // The log or the selection changed: show it anew.
     virtual void refresh() {}
 
+signals:
+    // Asks the main window to show another page (a double click on an entry,
+    // Modify and Duplicate going to the form).
+    void showPageRequested(int index);
+    // The entries or the selection changed here: every page shows the log
+    // anew and the title is set again.
+    void logChanged();
+
+public:
+
     // The area inside the page's border, in page coordinates.
     QRect clientRect() const;
     // Where a page sits in the main window's client area.
