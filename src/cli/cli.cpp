@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "args.h"
+#include "cli_totals.h"
 #include "paths.h"
 #include "usage.h"
 
@@ -21,7 +22,7 @@ struct CommandShape {
 const std::array<CommandShape, 6> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
-    {"totals", {"LOG"}, {"period"}, false},
+    {"totals", {"LOG"}, {"period"}, true},
     {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, false},
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, false},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, false},
@@ -126,6 +127,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
 {
     if (parsed.command == "list")
         return runList(ListRequest{absolutePath(parsed.positional[0], currentDir)}, streams);
+    if (parsed.command == "totals") {
+        TotalsRequest totals;
+        std::string problem;
+        if (!totalsRequest(parsed, currentDir, totals, problem))
+            return usageError(streams, problem, parsed.command);
+        return runTotals(totals, streams);
+    }
     ExportRequest request;
     std::string problem;
     if (!exportRequest(parsed, currentDir, request, problem))

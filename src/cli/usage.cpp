@@ -18,7 +18,11 @@ constexpr CommandHelp kCommands[] = {
      "Writes the entries of LOG dated from --from to --to (both included; all entries\n"
      "by default) to OUT as File > Save Selected As does in that format. A name\n"
      "without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"},
-    {"totals", "orvanta totals LOG [--period week|month|year]", nullptr},
+    {"totals", "orvanta totals LOG [--period week|month|year]",
+     "Reads LOG (every entry selected) and prints the lines of the Totals report as\n"
+     "the Totals page lists them, one per line, trailing blanks kept: a block per\n"
+     "week (the default), month or year and a summary per calendar year. Month\n"
+     "names follow the locale (LC_TIME).\n"},
     {"add",
      "orvanta add LOG [--date D] [--sport NAME] [--category Training|Intervals|Race]\n"
      "            [--distance TEXT] [--units none|miles|km|yards|meters] [--time TEXT]\n"

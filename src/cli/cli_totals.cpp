@@ -1,0 +1,74 @@
+#include "cli_totals.h"
+
+#include <array>
+#include <ctime>
+#include <memory>
+
+#include "cli_prompt.h"
+#include "log/log_reader.h"
+#include "log/log_store.h"
+#include "paths.h"
+
+namespace {
+
+struct PeriodName {
+    const char* name;
+    TotalPeriod period;
+};
+
+constexpr std::array<PeriodName, 3> kPeriodNames = {{
+    {"week", TotalPeriod::Week},
+    {"month", TotalPeriod::Month},
+    {"year", TotalPeriod::Year},
+}};
+
+constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
+
+}  // namespace
+
+std::string localeMonthLabel(int year, int month)
+{
+    std::tm day{};
+    day.tm_year = year - 1900;
+    day.tm_mon = month - 1;
+    day.tm_mday = 1;
+    char buffer[64];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, "   %b %y", &day);
+    return n > 0 ? std::string(buffer, n) : englishMonthLabel(year, month);
+}
+
+bool totalsRequest(const ParsedArgs& parsed, const std::string& currentDir, TotalsRequest& request,
+                   std::string& problem)
+{
+    request.logPath = absolutePath(parsed.positional[0], currentDir);
+    auto period = parsed.options.find("period");
+    if (period == parsed.options.end())
+        return true;
+    for (const PeriodName& known : kPeriodNames) {
+        if (period->second == known.name) {
+            request.period = known.period;
+            return true;
+        }
+    }
+    problem = "--period is week, month or year, not '" + period->second + "'";
+    return false;
+}
+
+int runTotals(const TotalsRequest& request, const CliStreams& streams)
+{
+    CliPrompt prompt(streams.err);
+    auto store = std::make_unique<LogStore>();
+    store->setFileName(request.logPath);
+    if (readLog(*store, prompt, ReadOptions{}) != ReadResult::Ok)
+        return kExitFailed;
+    store->selectAll();
+    for (const TotalsLine& line : buildTotals(*store, request.period, localeMonthLabel)) {
+        std::fwrite(line.text.data(), 1, line.text.size(), streams.out);
+        std::fputc('\n', streams.out);
+    }
+    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
+        std::fputs(kCantWriteOutput, streams.err);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
