@@ -54,6 +54,7 @@ TEST_F(DayPageTest, arrowsAndEntryButtons)
 
 TEST_F(DayPageTest, arrowsShowTheirPicturesOnlyWhileAnEntryIsShown)
 {
+    loadLog("spring_2002_three_sports.dat");
     auto page = make<DayPage>();
     EXPECT_FALSE(showsPicture(page->forwardButton()));
     EXPECT_FALSE(showsPicture(page->backButton()));

@@ -18,13 +18,21 @@ public:
     QPushButton* modifyButton() const { return m_modify; }
     QPushButton* duplicateButton() const { return m_duplicate; }
 
-    // The arrows show their pictures only while an entry is shown.
+    // The entry shown, or -1 when the day view shows none.
+    int shownEntry() const;
+
+    // The arrows show their pictures, and Delete, Modify and Duplicate
+    // stand, only while an entry is shown.
     void refresh() override;
 
 protected:
     void placeControls(QSize client) override;
+    QColor background() const override;
 
 private:
+    void step(int direction);
+    void paintView(QPainter& painter, const QRect& area);
+
     QToolButton* m_forward = nullptr;
     QToolButton* m_back = nullptr;
     QPushButton* m_delete = nullptr;

@@ -2,13 +2,57 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDate>
+#include <QFontMetrics>
+#include <QLocale>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "views/logic/totals.h"
+#include "views/totals_list.h"
+
+namespace {
+
+// The month labels of the report in the user's locale: "   Mar 02".
+std::string localMonthLabel(int year, int month)
+{
+    return QLocale().toString(QDate(year, month, 1), QStringLiteral("   MMM yy")).toLatin1().toStdString();
+}
+
+// The report's columns are counted in characters under headings placed in
+// pixels, which assume the list font's 16 pixels to be its character cell:
+// the face at the largest size whose cell fits them, with whole-pixel
+// advances, so that a line of the report fits the list.
+QFont cellHeightFont(QFont font, int cellHeight)
+{
+    font.setHintingPreference(QFont::PreferFullHinting);
+    for (int pixels = cellHeight; pixels > cellHeight / 2; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return font;
+}
+
+}  // namespace
 
 TotalsPage::TotalsPage(AppContext& context, QWidget* parent) : Page(context, kIndex, parent)
 {
     m_list = addList(ctl::TotalsList);
+    // The report's own rows replace the list's plain ones.
+    QAbstractItemModel* plain = m_list->model();
+    m_model = new TotalsModel(m_list);
+    m_list->setModel(m_model);
+    delete plain;
+    QAbstractItemDelegate* plainRows = m_list->itemDelegate();
+    m_list->setItemDelegate(new TotalsRowDelegate(m_list));
+    delete plainRows;
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_list->setFont(cellHeightFont(context.fonts.listFont, kListRowHeight));
     m_period = new QButtonGroup(this);
     m_week = addRadio(m_period, ctl::TotalsWeek, "Week");
     m_month = addRadio(m_period, ctl::TotalsMonth, "Month");
@@ -17,8 +61,44 @@ TotalsPage::TotalsPage(AppContext& context, QWidget* parent) : Page(context, kIn
         button->setFont(context.fonts.tabFont);
     if (QAbstractButton* checked = m_period->button(totalsRadioId(context.settings.totalPeriod)))
         checked->setChecked(true);
-    m_listCharWidth = averageCharWidth(context.fonts.listFont);
+    m_listCharWidth = averageCharWidth(m_list->font());
+    connect(m_period, &QButtonGroup::idClicked, this, &TotalsPage::choosePeriod);
     finishTabOrder();
+    refresh();
+}
+
+void TotalsPage::choosePeriod(int id)
+{
+    const int period = id - totalsRadioId(0);
+    if (period == m_context.settings.totalPeriod)
+        return;
+    m_context.settings.totalPeriod = period;
+    refresh();
+}
+
+void TotalsPage::refresh()
+{
+    const LogStore& store = m_context.store;
+    const auto period = static_cast<TotalPeriod>(m_context.settings.totalPeriod);
+    m_model->setLines(store.entryCount > 0 ? buildTotals(store, period, localMonthLabel) : std::vector<TotalsLine>{});
+    scrollToEnd();
+}
+
+// The last line in view: the top row is the line count less the rows that
+// fit, never below the first line.
+void TotalsPage::scrollToEnd()
+{
+    const int top = std::max(0, m_model->rowCount() - m_totalsRows);
+    if (m_model->rowCount() == 0)
+        return;
+    m_list->scrollTo(m_model->index(top), QAbstractItemView::PositionAtTop);
+    m_list->verticalScrollBar()->setValue(top);
+}
+
+void TotalsPage::showEvent(QShowEvent* event)
+{
+    Page::showEvent(event);
+    scrollToEnd();
 }
 
 void TotalsPage::placeControls(QSize client)
@@ -30,6 +110,8 @@ void TotalsPage::placeControls(QSize client)
     place(m_month, g.month);
     place(m_year, g.year);
     m_totalsRows = g.rows;
+    if (m_model)
+        scrollToEnd();
 }
 
 QColor TotalsPage::background() const

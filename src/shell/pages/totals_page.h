@@ -2,8 +2,11 @@
 
 #include "shell/pages/page.h"
 
+class TotalsModel;
+
 // Page 4: the totals list by week, month or year under a painted heading.
-// The totals code fills the list and draws its rows.
+// The report is built anew whenever the log, the selection or the period
+// changes, and the list shows its end.
 class TotalsPage : public Page {
     Q_OBJECT
 public:
@@ -20,14 +23,23 @@ public:
     int listCharWidth() const { return m_listCharWidth; }
     // Whole rows the list shows.
     int totalsRows() const { return m_totalsRows; }
+    TotalsModel* totalsModel() const { return m_model; }
+
+    // Builds the report anew and scrolls the list to its last line.
+    void refresh() override;
 
 protected:
     void placeControls(QSize client) override;
     void paintClient(QPainter& painter) override;
     QColor background() const override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void choosePeriod(int id);
+    void scrollToEnd();
+
     QListView* m_list = nullptr;
+    TotalsModel* m_model = nullptr;
     QPushButton* m_week = nullptr;
     QPushButton* m_month = nullptr;
     QPushButton* m_year = nullptr;

@@ -19,11 +19,21 @@ public:
     // "1 Week" and "4 Weeks", by their control ids.
     QButtonGroup* weeksGroup() const { return m_weeks; }
 
+    // Shows the first week the shell state holds (chosen anew when a log
+    // was opened) and repaints.
+    void refresh() override;
+
 protected:
     void placeControls(QSize client) override;
+    QColor background() const override;
 
 private:
     void chooseFirstWeek();
+    void showFirstWeek(int week);
+    void stepWeeks(int weeks);
+    void pickDate(const QDate& date);
+    void chooseWeekCount(int id);
+    void paintView(QPainter& painter, const QRect& area);
 
     QToolButton* m_back = nullptr;
     QToolButton* m_forward = nullptr;

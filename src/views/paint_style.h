@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLocale>
+#include <QString>
+#include <array>
+
+#include "log/log_store.h"
+
+struct AppSettings;
+class QPainter;
+
+// How a view is drawn: for the screen or the printer, in which face and
+// size, with which sport colours and date names.
+struct PaintStyle {
+    bool printing = false;
+    QString fontName = QStringLiteral("Arial");
+    int fontSize = 8;  // points
+    std::array<QColor, LogStore::kMaxSports + 1> sportColors{};
+    QLocale locale;
+};
+
+// The week view's style from the settings ("FontName: Week", "FontSize:
+// Week", the sport colours).
+PaintStyle weekPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+// The day view's style ("FontName: Day", "FontSize: Day").
+PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+
+// A colour kept as 0x00BBGGRR.
+QColor colorFromBgr(std::uint32_t bgr);
+
+// Pixels per logical inch of whatever the painter draws on.
+int deviceDpiX(const QPainter& painter);
+int deviceDpiY(const QPainter& painter);
+
+// A font of the style's face, its size turned into pixels of a device of
+// dpiY, in the given weight.
+QFont viewFont(const PaintStyle& style, int dpiY, QFont::Weight weight);
