@@ -82,10 +82,22 @@ void paintWeekOf(benchmark::State& state, bool large, int weeks)
     state.counters["entry lines"] = static_cast<double>(lines) / static_cast<double>(state.iterations());
 }
 
-void BM_PaintWeek(benchmark::State& state) { paintWeekOf(state, true, 1); }
-void BM_PaintWeekEmpty(benchmark::State& state) { paintWeekOf(state, false, 1); }
-void BM_PaintFourWeeks(benchmark::State& state) { paintWeekOf(state, true, 4); }
-void BM_PaintFourWeeksEmpty(benchmark::State& state) { paintWeekOf(state, false, 4); }
+void BM_PaintWeek(benchmark::State& state)
+{
+    paintWeekOf(state, true, 1);
+}
+void BM_PaintWeekEmpty(benchmark::State& state)
+{
+    paintWeekOf(state, false, 1);
+}
+void BM_PaintFourWeeks(benchmark::State& state)
+{
+    paintWeekOf(state, true, 4);
+}
+void BM_PaintFourWeeksEmpty(benchmark::State& state)
+{
+    paintWeekOf(state, false, 4);
+}
 
 void paintDayOf(benchmark::State& state, bool large)
 {
@@ -101,8 +113,14 @@ void paintDayOf(benchmark::State& state, bool large)
     }
 }
 
-void BM_PaintDay(benchmark::State& state) { paintDayOf(state, true); }
-void BM_PaintDayEmpty(benchmark::State& state) { paintDayOf(state, false); }
+void BM_PaintDay(benchmark::State& state)
+{
+    paintDayOf(state, true);
+}
+void BM_PaintDayEmpty(benchmark::State& state)
+{
+    paintDayOf(state, false);
+}
 
 // What the Totals page does on every change: the report built, the list's
 // model reset, the list scrolled to its end.
@@ -125,8 +143,14 @@ void refillTotals(benchmark::State& state, bool large, TotalPeriod period)
     state.counters["lines"] = model->rowCount();
 }
 
-void BM_TotalsRefillWeeks(benchmark::State& state) { refillTotals(state, true, TotalPeriod::Week); }
-void BM_TotalsRefillMonths(benchmark::State& state) { refillTotals(state, true, TotalPeriod::Month); }
+void BM_TotalsRefillWeeks(benchmark::State& state)
+{
+    refillTotals(state, true, TotalPeriod::Week);
+}
+void BM_TotalsRefillMonths(benchmark::State& state)
+{
+    refillTotals(state, true, TotalPeriod::Month);
+}
 // The floor of any report: every entry looked at once, its time added to its
 // sport's sum.
 void BM_SumEntries(benchmark::State& state)

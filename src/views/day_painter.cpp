@@ -91,14 +91,10 @@ void values(Card& c, const Box& r, const DayCard& card, int labelRight, int comm
     const int right = r.right - c.dpiX / 4;
     const int line = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     const int wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    const QString date = c.style.locale.toString(QDate(card.date.year, card.date.month, card.date.day),
-                                                 QLocale::LongFormat);
-    const QString texts[6] = {date,
-                              latin1(card.sport),
-                              latin1(card.category),
-                              latin1(card.distance),
-                              latin1(card.time),
-                              latin1(card.pace)};
+    const QString date =
+        c.style.locale.toString(QDate(card.date.year, card.date.month, card.date.day), QLocale::LongFormat);
+    const QString texts[6] = {
+        date, latin1(card.sport), latin1(card.category), latin1(card.distance), latin1(card.time), latin1(card.pace)};
     int top = r.top + c.dpiY / 8 + s;
     for (const QString& text : texts) {
         if (!text.isEmpty())

@@ -67,8 +67,8 @@ inline int drawTextIn(QPainter& painter, const Box& box, int flags, const QStrin
                       const QColor& background = QColor())
 {
     const QRect area(box.left, box.top, std::max(0, box.width()), std::max(0, box.height()));
-    QRect bounds = painter.fontMetrics().boundingRect(QRect(box.left, box.top, std::max(0, box.width()), 1 << 20),
-                                                      flags, text);
+    QRect bounds =
+        painter.fontMetrics().boundingRect(QRect(box.left, box.top, std::max(0, box.width()), 1 << 20), flags, text);
     if (area.isEmpty())
         return bounds.height();
     painter.save();

@@ -193,10 +193,10 @@ void gridShell(Frame& f, const Box& r, int cw, int rh)
     const int top = r.top + (band - f.tmH) / 2;
     for (int k = 0; k < 8; ++k) {
         const Box cell{r.left + k * cw, top, r.left + (k + 1) * cw, top + f.tmH};
-        const QString name = k < 7 && static_cast<std::size_t>(k) < f.data.days.size()
-                                 ? f.style.locale.toString(qdate(f.data.days[static_cast<std::size_t>(k)].date),
-                                                           QStringLiteral("ddd"))
-                                 : QStringLiteral("Total");
+        const QString name =
+            k < 7 && static_cast<std::size_t>(k) < f.data.days.size()
+                ? f.style.locale.toString(qdate(f.data.days[static_cast<std::size_t>(k)].date), QStringLiteral("ddd"))
+                : QStringLiteral("Total");
         drawTextIn(p, cell, Qt::AlignCenter | Qt::TextSingleLine, name);
     }
     p.setPen(Qt::black);

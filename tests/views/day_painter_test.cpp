@@ -35,16 +35,24 @@ protected:
         for (int i = 0; i < 60; ++i)
             longComment += "Negative split on the hills, then the towpath home. ";
         longComment.resize(511);
-        log.add({.date = "03/01/02", .sportLetter = 'R', .minutes = 45.5f, .distance = 5.2f, .distanceText = "5.2M",
-                 .timeText = "45:30", .route = "River loop", .comment = longComment.c_str(), .paceText = "8:45"});
+        log.add({.date = "03/01/02",
+                 .sportLetter = 'R',
+                 .minutes = 45.5f,
+                 .distance = 5.2f,
+                 .distanceText = "5.2M",
+                 .timeText = "45:30",
+                 .route = "River loop",
+                 .comment = longComment.c_str(),
+                 .paceText = "8:45"});
     }
 
     QImage render(const QString& name, int entry, bool printing, QRect* area)
     {
         const DayCard card = buildDayCard(log.store, entry);
         const PaintStyle style = dayPaintStyle(settings, printing, QLocale::c());
-        return renderArea(name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
-                          [&](QPainter& painter, const QRect& r) { paintDay(painter, r, card, style); }, area);
+        return renderArea(
+            name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
+            [&](QPainter& painter, const QRect& r) { paintDay(painter, r, card, style); }, area);
     }
 };
 

@@ -66,9 +66,8 @@ TEST_F(TotalsPageViewTest, refresh_followsTheSelection)
     for (int i = 1; i < store.entryCount; ++i)
         store.entry(static_cast<std::size_t>(i)).selected = 0;
     page->refresh();
-    EXPECT_EQ(rowsOf(*page),
-              QStringList({"  02/25/02   Running             1     0.8       5.2      8:45 ",
-                           "    2002     Running             1     0.8       5.2      8:45 "}));
+    EXPECT_EQ(rowsOf(*page), QStringList({"  02/25/02   Running             1     0.8       5.2      8:45 ",
+                                          "    2002     Running             1     0.8       5.2      8:45 "}));
     store.entryCount = 0;
     page->refresh();
     EXPECT_TRUE(rowsOf(*page).isEmpty()) << "an empty log leaves the list empty";

@@ -44,12 +44,29 @@ protected:
 
     void addWeekOfTraining()
     {
-        log.add({.date = "03/11/02", .sportLetter = 'R', .minutes = 45.5f, .distance = 5.2f, .distanceText = "5.2M",
-                 .timeText = "45:30", .route = "River loop", .comment = "Easy day"});
-        log.add({.date = "03/13/02", .sportLetter = 'C', .minutes = 60, .distance = 30, .distanceText = "30K",
-                 .timeText = "1:00:00", .route = "Lake ride"});
-        log.add({.date = "03/16/02", .sportLetter = 'R', .minutes = 44, .distance = 6.2f, .distanceText = "10K",
-                 .timeText = "44:00", .kind = 'R', .route = "Spring 10K"});
+        log.add({.date = "03/11/02",
+                 .sportLetter = 'R',
+                 .minutes = 45.5f,
+                 .distance = 5.2f,
+                 .distanceText = "5.2M",
+                 .timeText = "45:30",
+                 .route = "River loop",
+                 .comment = "Easy day"});
+        log.add({.date = "03/13/02",
+                 .sportLetter = 'C',
+                 .minutes = 60,
+                 .distance = 30,
+                 .distanceText = "30K",
+                 .timeText = "1:00:00",
+                 .route = "Lake ride"});
+        log.add({.date = "03/16/02",
+                 .sportLetter = 'R',
+                 .minutes = 44,
+                 .distance = 6.2f,
+                 .distanceText = "10K",
+                 .timeText = "44:00",
+                 .kind = 'R',
+                 .route = "Spring 10K"});
     }
 
     WeekData data(int weeks, int mode = 1) const
@@ -64,8 +81,9 @@ protected:
     QImage render(const QString& name, const WeekData& week, bool printing, QRect* area)
     {
         const PaintStyle style = weekPaintStyle(settings, printing, QLocale::c());
-        return renderArea(name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
-                          [&](QPainter& painter, const QRect& r) { paintWeek(painter, r, week, style); }, area);
+        return renderArea(
+            name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
+            [&](QPainter& painter, const QRect& r) { paintWeek(painter, r, week, style); }, area);
     }
 };
 
@@ -118,8 +136,7 @@ TEST_F(WeekPainterTest, oneWeek_entriesInTheirSportsColours)
     for (bool printing : {false, true}) {
         SCOPED_TRACE(printing);
         QRect area;
-        const QImage image =
-            render(printing ? "week_binder_paper" : "week_binder_screen", data(1), printing, &area);
+        const QImage image = render(printing ? "week_binder_paper" : "week_binder_screen", data(1), printing, &area);
         EXPECT_EQ(touchedOutside(image, area), 0);
         EXPECT_GT(countNear(image, kBlue, 40), printing ? 2000 : 20);
         EXPECT_GT(countNear(image, kRed, 40), printing ? 1000 : 10);
@@ -207,8 +224,9 @@ TEST_F(WeekPainterTest, aTinyArea_drawsNothingOutsideIt)
             const WeekData week = data(weeks);
             const PaintStyle style = weekPaintStyle(settings, printing, QLocale::c());
             QRect area;
-            const QImage image = renderArea("week_tiny", QSize(40, 30), printing ? kPrinterDpi : kScreenDpi, 20,
-                                            [&](QPainter& p, const QRect& r) { paintWeek(p, r, week, style); }, &area);
+            const QImage image = renderArea(
+                "week_tiny", QSize(40, 30), printing ? kPrinterDpi : kScreenDpi, 20,
+                [&](QPainter& p, const QRect& r) { paintWeek(p, r, week, style); }, &area);
             EXPECT_EQ(touchedOutside(image, area), 0);
         }
     }

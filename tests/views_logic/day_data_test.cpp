@@ -14,12 +14,31 @@ ViewLog springLog()
     log.sport("Running", 'R', DistanceUnit::Miles, PaceUnit::MinPerMile)
         .sport("Cycling", 'C', DistanceUnit::Kilometers, PaceUnit::KmPerHour)
         .sport("Swimming", 'S', DistanceUnit::Yards, PaceUnit::SecPer100Yards);
-    log.add({.date = "03/01/02", .sportLetter = 'R', .minutes = 45.5f, .distance = 5.2f, .distanceText = "5.2M",
-             .timeText = "45:30", .route = "River loop", .comment = "Easy day", .paceText = "8:45"});
-    log.add({.date = "03/14/02", .sportLetter = 'C', .minutes = 40, .distance = 20, .distanceText = "20K",
-             .timeText = "40:00", .kind = 'I', .selected = false, .paceText = "30.0"});
-    log.add({.date = "03/28/02", .sportLetter = 'S', .minutes = 30, .distance = 1500, .distanceText = "1500Y",
-             .timeText = "30:00", .kind = 'R'});
+    log.add({.date = "03/01/02",
+             .sportLetter = 'R',
+             .minutes = 45.5f,
+             .distance = 5.2f,
+             .distanceText = "5.2M",
+             .timeText = "45:30",
+             .route = "River loop",
+             .comment = "Easy day",
+             .paceText = "8:45"});
+    log.add({.date = "03/14/02",
+             .sportLetter = 'C',
+             .minutes = 40,
+             .distance = 20,
+             .distanceText = "20K",
+             .timeText = "40:00",
+             .kind = 'I',
+             .selected = false,
+             .paceText = "30.0"});
+    log.add({.date = "03/28/02",
+             .sportLetter = 'S',
+             .minutes = 30,
+             .distance = 1500,
+             .distanceText = "1500Y",
+             .timeText = "30:00",
+             .kind = 'R'});
     return log;
 }
 
@@ -38,9 +57,9 @@ TEST(DayCardTexts, unitWordsReplaceTheUnitLetter)
         const char* text;
         const char* shown;
     };
-    for (const Row& row : {Row{"5.2K", "5.2 km"}, Row{"3M", "3 miles"}, Row{"1500Y", "1500 yards"},
-                           Row{"2000m", "2000 meters"}, Row{"~12.5K", "~12.5 km"}, Row{"5.2", "5.2"},
-                           Row{"5x", "5x"}, Row{"", ""}})
+    for (const Row& row :
+         {Row{"5.2K", "5.2 km"}, Row{"3M", "3 miles"}, Row{"1500Y", "1500 yards"}, Row{"2000m", "2000 meters"},
+          Row{"~12.5K", "~12.5 km"}, Row{"5.2", "5.2"}, Row{"5x", "5x"}, Row{"", ""}})
         EXPECT_EQ(distanceWithUnitWord(row.text), row.shown) << row.text;
 }
 

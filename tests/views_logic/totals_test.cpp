@@ -184,9 +184,9 @@ TEST(TotalsBlocks, multiSportNames)
         const char* name;
         bool multi;
     };
-    for (const Row& row : {Row{"Triathlon", true}, Row{"Biathlon", true}, Row{"Duatlon", true},
-                           Row{"Half Ironman athlon", true}, Row{"TRIATHLON", false}, Row{"Atlon", false},
-                           Row{"Running", false}, Row{"Decathlete", false}}) {
+    for (const Row& row :
+         {Row{"Triathlon", true}, Row{"Biathlon", true}, Row{"Duatlon", true}, Row{"Half Ironman athlon", true},
+          Row{"TRIATHLON", false}, Row{"Atlon", false}, Row{"Running", false}, Row{"Decathlete", false}}) {
         SportDef sport;
         sport.name = row.name;
         EXPECT_EQ(isMultiSport(sport), row.multi) << row.name;

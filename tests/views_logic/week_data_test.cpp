@@ -53,10 +53,22 @@ WeekRequest weekOf(const LogStore& store, CalendarDate day, int weeks = 1, int m
 TEST(WeekBinder, sevenDaysWithTheirEntryLines)
 {
     ViewLog log = fourSports();
-    log.add({.date = "03/11/02", .sportLetter = 'R', .minutes = 30, .distance = 3, .distanceText = "3M",
-             .timeText = "30:00", .route = "River loop", .comment = "Easy day"});
-    log.add({.date = "03/14/02", .sportLetter = 'S', .minutes = 30, .distance = 1500, .distanceText = "1500Y",
-             .timeText = "30:00", .kind = 'R', .route = "Pool"});
+    log.add({.date = "03/11/02",
+             .sportLetter = 'R',
+             .minutes = 30,
+             .distance = 3,
+             .distanceText = "3M",
+             .timeText = "30:00",
+             .route = "River loop",
+             .comment = "Easy day"});
+    log.add({.date = "03/14/02",
+             .sportLetter = 'S',
+             .minutes = 30,
+             .distance = 1500,
+             .distanceText = "1500Y",
+             .timeText = "30:00",
+             .kind = 'R',
+             .route = "Pool"});
     log.add({.date = "03/14/02", .sportLetter = 'W', .minutes = 48, .timeText = "48:00", .route = "Gym"});
     log.add({.date = "03/18/02", .sportLetter = 'R', .minutes = 30, .distance = 3, .distanceText = "3M"});
 
@@ -111,9 +123,9 @@ TEST(WeekBinder, weeksElapsed_endsAtTheYearsEnd)
         CalendarDate firstDay;
         float weeks;
     };
-    for (const Row& row : {Row{{2003, 1, 1}, 6.0f / 7.0f}, Row{{2002, 12, 23}, 362.0f / 7.0f},
-                           Row{{2003, 12, 28}, 364.0f / 7.0f}, Row{{2002, 12, 25}, 364.0f / 7.0f},
-                           Row{{2004, 12, 27}, 365.0f / 7.0f}}) {
+    for (const Row& row :
+         {Row{{2003, 1, 1}, 6.0f / 7.0f}, Row{{2002, 12, 23}, 362.0f / 7.0f}, Row{{2003, 12, 28}, 364.0f / 7.0f},
+          Row{{2002, 12, 25}, 364.0f / 7.0f}, Row{{2004, 12, 27}, 365.0f / 7.0f}}) {
         SCOPED_TRACE(row.firstDay.year * 10000 + row.firstDay.month * 100 + row.firstDay.day);
         EXPECT_FLOAT_EQ(weeksElapsedOf(row.firstDay), row.weeks);
     }
@@ -139,11 +151,20 @@ TEST(WeekBinder, aLongLineIsCutOnlyWhenAnotherCountedLineFollowsOnItsDay)
 TEST(WeekGrid, fourWeeksWithRowTotals_andNoEmptyWorkouts)
 {
     ViewLog log = fourSports();
-    log.add({.date = "03/11/02", .sportLetter = 'R', .minutes = 30, .distance = 3, .distanceText = "3M",
-             .timeText = "30:00", .route = "River loop"});
+    log.add({.date = "03/11/02",
+             .sportLetter = 'R',
+             .minutes = 30,
+             .distance = 3,
+             .distanceText = "3M",
+             .timeText = "30:00",
+             .route = "River loop"});
     log.add({.date = "03/12/02", .sportLetter = 'R', .route = "Rest day note"});  // no time, no distance
     log.add({.date = "03/20/02", .sportLetter = 'W', .minutes = 48, .timeText = "48:00"});
-    log.add({.date = "04/07/02", .sportLetter = 'C', .minutes = 60, .distance = 20, .distanceText = "20K",
+    log.add({.date = "04/07/02",
+             .sportLetter = 'C',
+             .minutes = 60,
+             .distance = 20,
+             .distanceText = "20K",
              .timeText = "1:00:00"});
     log.add({.date = "04/08/02", .sportLetter = 'C', .minutes = 60, .distance = 20});  // after the four weeks
 
@@ -161,8 +182,7 @@ TEST(WeekGrid, fourWeeksWithRowTotals_andNoEmptyWorkouts)
     EXPECT_EQ(columnTexts(grid.totals[3]), (std::vector<std::string>{"C: 20.0K, 1.0 hr"}));
 
     const WeekData binder = buildWeekData(log.store, weekOf(log.store, kMarch11, 1));
-    EXPECT_EQ(entryTexts(binder.days[1]), (std::vector<std::string>{"R:  Rest day note "}))
-        << "the binder shows it";
+    EXPECT_EQ(entryTexts(binder.days[1]), (std::vector<std::string>{"R:  Rest day note "})) << "the binder shows it";
 }
 
 TEST(WeekSelection, showSelectedOnly_leavesOutUnselectedEntries)

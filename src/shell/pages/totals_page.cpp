@@ -4,8 +4,8 @@
 #include <QButtonGroup>
 #include <QDate>
 #include <QFontMetrics>
-#include <QLocale>
 #include <QListView>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>

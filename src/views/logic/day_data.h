@@ -8,8 +8,8 @@
 // What the day view's card shows of one entry, as texts. The long date is
 // left to the painter, which knows the user's locale.
 
-inline constexpr std::array<const char*, 7> kDayLabels = {"Date:", "Sport:", "Category:", "Distance:",
-                                                          "Time:", "Pace:",  "Route/"};
+inline constexpr std::array<const char*, 7> kDayLabels = {
+    "Date:", "Sport:", "Category:", "Distance:", "Time:", "Pace:", "Route/"};
 inline constexpr const char* kDayWorkoutLabel = "Workout:";
 inline constexpr const char* kDayCommentLabel = "Comment:";
 
@@ -20,10 +20,10 @@ struct DayCard {
     std::string category;  // "Training", "Intervals", "Race" or empty
     std::string distance;  // with the unit word in place of its letter
     std::string time;
-    std::string pace;      // with the sport's pace unit name; empty without a pace
+    std::string pace;  // with the sport's pace unit name; empty without a pace
     std::string route;
     std::string comment;
-    std::string number;    // "#%d/%d"
+    std::string number;  // "#%d/%d"
 };
 
 // The card of entry index; an empty card (labels only) for -1 or an index

@@ -80,9 +80,8 @@ public:
             const SportDef& sport = m_store.sports[s];
             const float hours = t.minutes / 60.0f;
             std::snprintf(buffer, sizeof buffer, style.labelLeft ? kSportLineLeft : kSportLine,
-                          sportLines == 0 ? label.c_str() : "", sport.name.c_str(), t.count,
-                          static_cast<double>(hours), static_cast<double>(t.distance),
-                          totalsPaceText(sport, t).c_str());
+                          sportLines == 0 ? label.c_str() : "", sport.name.c_str(), t.count, static_cast<double>(hours),
+                          static_cast<double>(t.distance), totalsPaceText(sport, t).c_str());
             m_lines.push_back({buffer, tag});
             ++sportLines;
             countSum += t.count;
@@ -165,7 +164,8 @@ void monthReport(const LogStore& store, Report& report, bool monthLines, const M
         for (; next < order.size() && month(store.entry(order[next])) == m; ++next)
             report.add(store.entry(order[next]));
         if (monthLines) {
-            const std::string label = monthLabel ? monthLabel(1900 + m / 12, m % 12 + 1) : englishMonthLabel(1900 + m / 12, m % 12 + 1);
+            const std::string label =
+                monthLabel ? monthLabel(1900 + m / 12, m % 12 + 1) : englishMonthLabel(1900 + m / 12, m % 12 + 1);
             report.writeBlock(report.period, label, static_cast<std::uint16_t>(m), {true, true});
         }
         if ((m + 1) % 12 == 0)

@@ -36,7 +36,8 @@ std::string printed(const char* format, auto... values)
 
 std::string suffixOf(const LogStore& store, std::size_t sport)
 {
-    return std::string(1, unitSuffix(sport <= store.sportCount ? store.sports[sport].distanceUnits : DistanceUnit::None));
+    return std::string(1,
+                       unitSuffix(sport <= store.sportCount ? store.sports[sport].distanceUnits : DistanceUnit::None));
 }
 
 std::string entryText(const LogStore& store, const LogEntry& entry, bool withRouteAndComment)
@@ -157,8 +158,8 @@ WeekData buildWeekData(const LogStore& store, const WeekRequest& request)
             line.entryIndex = static_cast<int>(pos);
             line.sportIndex = entry.sportIndex;
             line.text = entryText(store, entry, !data.fourWeeks);
-            const bool nextCounts = pos + 1 < store.entryCount && store.entry(pos + 1).dateKey == key &&
-                                    counts(store.entry(pos + 1), mode);
+            const bool nextCounts =
+                pos + 1 < store.entryCount && store.entry(pos + 1).dateKey == key && counts(store.entry(pos + 1), mode);
             if (line.text.size() > kLongLine && nextCounts)
                 line.text.resize(kLongLine);
             line.race = entry.isRace();
@@ -170,7 +171,8 @@ WeekData buildWeekData(const LogStore& store, const WeekRequest& request)
             for (std::size_t s = 0; s <= store.sportCount && s < kSportSlots; ++s) {
                 if (sums[s].weekMinutes > 0.0f || sums[s].weekDistance > 0.0f)
                     cell.push_back({static_cast<std::uint16_t>(s),
-                                    weekColumn(store, s, sums[s], sums[s].weekDistance > 0.0f), {}});
+                                    weekColumn(store, s, sums[s], sums[s].weekDistance > 0.0f),
+                                    {}});
                 sums[s].weekMinutes = 0.0f;
                 sums[s].weekDistance = 0.0f;
             }

@@ -42,10 +42,10 @@ struct WeekRequest {
 struct WeekData {
     bool fourWeeks = false;
     int firstWeek = 0;
-    CalendarDate firstDay;     // D0
-    int year = 0;              // the year of D0
-    float weeksElapsed = 0.0f; // of that year, for the averages
-    std::vector<WeekDay> days; // 7, or 28 for the grid
+    CalendarDate firstDay;      // D0
+    int year = 0;               // the year of D0
+    float weeksElapsed = 0.0f;  // of that year, for the averages
+    std::vector<WeekDay> days;  // 7, or 28 for the grid
     // One totals cell per row: one for the binder, four for the grid.
     std::vector<std::vector<WeekSportLine>> totals;
 };
