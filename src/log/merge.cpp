@@ -1,0 +1,266 @@
+#include "merge.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "log_reader.h"
+#include "messages.h"
+
+namespace {
+
+void inform(UserPrompt& prompt, const std::string& text)
+{
+    prompt.message(msg::kCaption, text, UserPrompt::Icon::Information);
+}
+
+std::string couldntOpenText(const std::string& path, int error)
+{
+    std::string out(std::strlen(kCouldntOpenMerged) + path.size() + 24, '\0');
+    int n = std::snprintf(out.data(), out.size(), kCouldntOpenMerged, path.c_str(), error);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
+
+bool startsWith(std::string_view line, std::string_view prefix)
+{
+    return line.substr(0, prefix.size()) == prefix;
+}
+
+// A section header's count; a missing or negative count passes over nothing.
+long sectionLength(std::string_view line, const char* pattern)
+{
+    char head[64];
+    const std::size_t length = std::min(line.size(), sizeof head - 1);
+    line.copy(head, length);
+    head[length] = '\0';
+    int n = 0;
+    if (std::sscanf(head, pattern, &n) != 1 || n < 0)
+        return 0;
+    return n;
+}
+
+// How many lines after this one belong to its section; -1 when the line is no
+// section header (an entry line).
+long linesToPass(std::string_view line)
+{
+    if (startsWith(line, "Sports List:"))
+        return sectionLength(line, "Sports List: %d");
+    if (startsWith(line, "Routes:"))
+        return sectionLength(line, "Routes: %d");
+    if (startsWith(line, "Keywords"))
+        return sectionLength(line, "Keywords: %d");
+    if (startsWith(line, "Preferences:"))
+        return 0;
+    return -1;
+}
+
+// The N of a line that begins "-N", or -1.
+int relativeDays(std::string_view line)
+{
+    if (line.size() < 2 || line[0] != '-' || line[1] < '0' || line[1] > '9')
+        return -1;
+    const long n = std::strtol(std::string(line.substr(1, 12)).c_str(), nullptr, 10);
+    return n > kMaxPlanLength ? kMaxPlanLength : static_cast<int>(n);
+}
+
+// The busy cursor, switched off for the Training Plan question and always
+// off again at the end.
+class BusyCursor {
+public:
+    explicit BusyCursor(UserPrompt& prompt) : m_prompt(prompt) {}
+    ~BusyCursor() { set(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+    void set(bool on)
+    {
+        if (on != m_on)
+            m_prompt.busy(on);
+        m_on = on;
+    }
+
+private:
+    UserPrompt& m_prompt;
+    bool m_on = false;
+};
+
+struct Collected {
+    std::vector<LogEntry> entries;
+    bool rejected = false;
+    bool overflow = false;  // an entry line came when there was no more room
+    bool cancelled = false;
+};
+
+// Walks the lines up to the first empty one, passing over the sections and
+// parsing every entry line; at most room entries are taken.
+Collected collectEntries(const std::vector<std::string_view>& lines, std::size_t room, LogStore& store,
+                         UserPrompt& prompt, const TrainingPlanQuestion& planQuestion, BusyCursor& busy)
+{
+    Collected found;
+    found.entries.reserve(std::min(room, lines.size()));
+    bool relative = false;
+    for (std::size_t next = 0; next < lines.size();) {
+        const std::string_view line = lines[next++];
+        if (line.empty())
+            break;
+        if (const long pass = linesToPass(line); pass >= 0) {
+            next += static_cast<std::size_t>(std::min<long>(pass, static_cast<long>(lines.size() - next)));
+            continue;
+        }
+        if (found.entries.size() >= room) {
+            found.overflow = true;
+            break;
+        }
+        // Until an entry has been taken, every line may show that the file
+        // is a training program; from then on the mode stays as it is.
+        if (!relative && found.entries.empty()) {
+            if (const int planLength = relativeDays(line); planLength >= 0) {
+                busy.set(false);
+                std::optional<CalendarDate> lastDay = planQuestion ? planQuestion(planLength) : std::nullopt;
+                if (!lastDay) {
+                    found.cancelled = true;
+                    return found;
+                }
+                busy.set(true);
+                store.trainingReference = *lastDay;
+                relative = true;
+            }
+        }
+        found.entries.emplace_back();
+        if (!parseEntryLine(line, relative, found.entries.back(), found.rejected, store, prompt))
+            found.entries.pop_back();
+    }
+    return found;
+}
+
+bool inDateOrder(const LogStore& store)
+{
+    for (int i = 1; i < store.entryCount; ++i)
+        if (store.entry(i).dateKey < store.entry(i - 1).dateKey)
+            return false;
+    return true;
+}
+
+// Puts the entries into the log where insertSorted, called for each in the
+// file's order, would put them. In a log in date order that is a stable merge
+// (each after every entry of its date, the file's order kept among equals),
+// done in one pass from the end so no record moves twice; a log out of order
+// takes them one at a time.
+void placeEntries(LogStore& store, std::vector<LogEntry>& added, std::vector<int>& newPositions)
+{
+    const int oldCount = store.entryCount;
+    newPositions.resize(static_cast<std::size_t>(oldCount));
+    for (int i = 0; i < oldCount; ++i)
+        newPositions[static_cast<std::size_t>(i)] = i;
+    if (!inDateOrder(store)) {
+        for (const LogEntry& entry : added) {
+            const int at = store.insertSorted(entry);
+            for (int& position : newPositions)
+                if (position >= at)
+                    ++position;
+        }
+        return;
+    }
+    std::stable_sort(added.begin(), added.end(),
+                     [](const LogEntry& a, const LogEntry& b) { return a.dateKey < b.dateKey; });
+    int old = oldCount - 1;
+    int fresh = static_cast<int>(added.size()) - 1;
+    int target = oldCount + static_cast<int>(added.size()) - 1;
+    while (fresh >= 0) {
+        if (old >= 0 && store.entry(old).dateKey > added[static_cast<std::size_t>(fresh)].dateKey) {
+            store.entry(target) = store.entry(old);
+            newPositions[static_cast<std::size_t>(old)] = target;
+            --old;
+        } else {
+            store.entry(target) = added[static_cast<std::size_t>(fresh)];
+            --fresh;
+        }
+        --target;
+    }
+    store.entryCount = static_cast<std::uint16_t>(oldCount + static_cast<int>(added.size()));
+}
+
+}  // namespace
+
+int MergeResult::newPosition(int oldIndex) const
+{
+    if (oldIndex < 0 || static_cast<std::size_t>(oldIndex) >= newPositions.size())
+        return oldIndex;
+    return newPositions[static_cast<std::size_t>(oldIndex)];
+}
+
+MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& prompt,
+                     const TrainingPlanQuestion& planQuestion)
+{
+    MergeResult result;
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            result.status = MergeStatus::OpenFailed;
+            inform(prompt, couldntOpenText(path, errno));
+            return result;
+        }
+        ::close(fd);
+    }
+
+    BusyCursor busy(prompt);
+    busy.set(true);
+    std::string buffer;
+    int error = 0;
+    if (!readWholeFile(path, buffer, error)) {
+        busy.set(false);
+        if (error == EISDIR) {
+            result.status = MergeStatus::OpenFailed;
+            inform(prompt, couldntOpenText(path, error));
+        } else {
+            result.status = MergeStatus::ReadFailed;
+            inform(prompt, error == ENOMEM ? msg::kNoMemory : msg::kProblemReading);
+        }
+        return result;
+    }
+    const std::vector<std::string_view> lines = splitLines(buffer);
+
+    // Reading entry lines picks their sports by letter; the sport the form
+    // is working with stays as it was.
+    const std::uint16_t formSport = store.currentSport;
+    const std::size_t room = LogStore::kMaxEntries - store.entryCount;
+    Collected found = collectEntries(lines, room, store, prompt, planQuestion, busy);
+    store.currentSport = formSport;
+    if (found.cancelled) {
+        result.status = MergeStatus::Cancelled;
+        return result;
+    }
+
+    result.added = static_cast<int>(found.entries.size());
+    result.rejectedLines = found.rejected;
+    result.stoppedAtLimit = found.overflow;
+    if (result.added > 0) {
+        const int editing = store.editingIndex;
+        const int lastStored = store.lastStoredIndex;
+        placeEntries(store, found.entries, result.newPositions);
+        store.editingIndex = result.newPosition(editing);
+        store.lastStoredIndex = result.newPosition(lastStored);
+        store.shownCount = store.entryCount;
+        store.modified = true;
+    }
+    busy.set(false);
+
+    if (found.overflow) {
+        result.status = result.added > 0 ? MergeStatus::Merged : MergeStatus::LogFull;
+        inform(prompt, result.added > 0 ? std::string(msg::kLogFull) + " " + kMergeStoppedAtLimit
+                                        : std::string(msg::kLogFull));
+    } else if (result.added > 0) {
+        result.status = MergeStatus::Merged;
+    } else {
+        result.status = MergeStatus::NothingNew;
+        inform(prompt, kNoNewEntries);
+    }
+    if (found.rejected)
+        inform(prompt, msg::kRejectedData);
+    return result;
+}
