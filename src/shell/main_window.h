@@ -108,6 +108,10 @@ public slots:
     void onAddToStartMenu();
     void onAbout();
     void onPrint();
+    // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
+    void onMerge();
+    void onArchive();
+    void onSetDownloadFolder();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,4 +139,5 @@ private:
     std::map<int, QAction*> m_actions;
     bool m_closing = false;
     bool m_skipLeaveStep = false;
+    std::string m_lastMergeFile;  // the Merge question starts from it
 };

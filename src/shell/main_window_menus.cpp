@@ -44,13 +44,14 @@ void MainWindow::buildMenus()
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     connect(addCommand(file, cmd::New, QStringLiteral("&New")), &QAction::triggered, this, &MainWindow::onNew);
     connect(addCommand(file, cmd::Open, QStringLiteral("&Open")), &QAction::triggered, this, &MainWindow::onOpen);
-    addCommand(file, cmd::Merge, QStringLiteral("&Merge"))->setEnabled(false);
+    connect(addCommand(file, cmd::Merge, QStringLiteral("&Merge")), &QAction::triggered, this, &MainWindow::onMerge);
     connect(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &QAction::triggered, this,
             &MainWindow::onRevert);
     connect(addCommand(file, cmd::Save, QStringLiteral("&Save")), &QAction::triggered, this, &MainWindow::onSave);
     connect(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &QAction::triggered, this,
             &MainWindow::onSaveSelectedAs);
-    addCommand(file, cmd::Archive, QStringLiteral("A&rchive"))->setEnabled(false);
+    connect(addCommand(file, cmd::Archive, QStringLiteral("A&rchive")), &QAction::triggered, this,
+            &MainWindow::onArchive);
     addCommand(file, cmd::Print, QStringLiteral("Print"))->setEnabled(false);
     file->addSeparator();
     connect(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &QAction::triggered, this,
@@ -100,7 +101,8 @@ void MainWindow::buildMenus()
     QMenu* palm = special->addMenu(QStringLiteral("&Palm"));
     connect(addCommand(palm, cmd::MakeMergeLog, QStringLiteral("Make Palm &Upload (Merge) Log")), &QAction::triggered,
             this, &MainWindow::onMakeMergeLog);
-    addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder"))->setEnabled(false);
+    connect(addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder")),
+            &QAction::triggered, this, &MainWindow::onSetDownloadFolder);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     connect(addCommand(help, cmd::About, QStringLiteral("&About"),
