@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "args.h"
+#include "cli_archive.h"
+#include "cli_merge.h"
 #include "cli_totals.h"
 #include "paths.h"
 #include "usage.h"
@@ -24,8 +26,8 @@ const std::array<CommandShape, 6> kCommandShapes = {{
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
     {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, false},
-    {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, false},
-    {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, false},
+    {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
+    {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
 }};
 
 struct FormatName {
@@ -127,6 +129,20 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
 {
     if (parsed.command == "list")
         return runList(ListRequest{absolutePath(parsed.positional[0], currentDir)}, streams);
+    if (parsed.command == "merge") {
+        MergeRequest merge;
+        std::string problem;
+        if (!mergeRequest(parsed, currentDir, merge, problem))
+            return usageError(streams, problem, parsed.command);
+        return runMerge(merge, streams);
+    }
+    if (parsed.command == "archive") {
+        ArchiveRequest archive;
+        std::string problem;
+        if (!archiveRequest(parsed, currentDir, archive, problem))
+            return usageError(streams, problem, parsed.command);
+        return runArchive(archive, streams);
+    }
     if (parsed.command == "totals") {
         TotalsRequest totals;
         std::string problem;

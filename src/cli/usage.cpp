@@ -28,8 +28,16 @@ constexpr CommandHelp kCommands[] = {
      "            [--distance TEXT] [--units none|miles|km|yards|meters] [--time TEXT]\n"
      "            [--pace TEXT] [--route TEXT] [--comment TEXT]",
      nullptr},
-    {"merge", "orvanta merge LOG FILE [--plan-start D | --plan-end D]", nullptr},
-    {"archive", "orvanta archive LOG OUT --from D --to D [--keep]", nullptr},
+    {"merge", "orvanta merge LOG FILE [--plan-start D | --plan-end D]",
+     "Adds the entries of FILE (a log, an entries-only file or a training program)\n"
+     "to LOG as File > Merge does, each in date order after the entries of its\n"
+     "date, and saves LOG when entries were added. A training program's days are\n"
+     "placed by its first day (--plan-start) or its last day (--plan-end); without\n"
+     "either nothing is merged.\n"},
+    {"archive", "orvanta archive LOG OUT --from D --to D [--keep]",
+     "Writes the entries of LOG dated from --from to --to (both included) to OUT as\n"
+     "a complete log, as File > Archive does, and takes them out of LOG unless\n"
+     "--keep is given; LOG is saved only when entries left it. OUT may not be LOG.\n"},
 };
 
 constexpr const char* kGeneralRules =

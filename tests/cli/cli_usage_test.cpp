@@ -180,15 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageErrorRow{"totalsUnknownPeriod",
                       {"totals", "spring.dat", "--period", "fortnight"},
                       "--period is week, month or year, not 'fortnight'",
-                      "Usage: orvanta totals LOG"},
-        UsageErrorRow{"mergeNotInThisBuild",
-                      {"merge", "spring.dat", "spring.dat"},
-                      "this build does not have 'merge' yet",
-                      "Usage: orvanta merge LOG FILE"},
-        UsageErrorRow{"archiveNotInThisBuild",
-                      {"archive", "spring.dat", "old.dat", "--from", "2002-03-01", "--to", "2002-03-31", "--keep"},
-                      "this build does not have 'archive' yet",
-                      "Usage: orvanta archive LOG OUT"}),
+                      "Usage: orvanta totals LOG"}),
     [](const ::testing::TestParamInfo<UsageErrorRow>& info) { return std::string(info.param.name); });
 
 TEST_F(CliUsage, leapDay_isAcceptedAsADate)
