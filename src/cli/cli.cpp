@@ -129,6 +129,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
 {
     if (parsed.command == "list")
         return runList(ListRequest{absolutePath(parsed.positional[0], currentDir)}, streams);
+    if (parsed.command == "totals") {
+        TotalsRequest totals;
+        std::string problem;
+        if (!totalsRequest(parsed, currentDir, totals, problem))
+            return usageError(streams, problem, parsed.command);
+        return runTotals(totals, streams);
+    }
     if (parsed.command == "merge") {
         MergeRequest merge;
         std::string problem;
@@ -142,13 +149,6 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
         if (!archiveRequest(parsed, currentDir, archive, problem))
             return usageError(streams, problem, parsed.command);
         return runArchive(archive, streams);
-    }
-    if (parsed.command == "totals") {
-        TotalsRequest totals;
-        std::string problem;
-        if (!totalsRequest(parsed, currentDir, totals, problem))
-            return usageError(streams, problem, parsed.command);
-        return runTotals(totals, streams);
     }
     ExportRequest request;
     std::string problem;
