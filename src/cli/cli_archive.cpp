@@ -34,8 +34,7 @@ bool archiveRequest(const ParsedArgs& parsed, const std::string& currentDir, Arc
     request.logPath = absolutePath(parsed.positional[0], currentDir);
     request.outPath = absolutePath(parsed.positional[1], currentDir);
     request.keep = parsed.options.count("keep") > 0;
-    return requiredDate(parsed, "from", request.fromKey, problem) &&
-           requiredDate(parsed, "to", request.toKey, problem);
+    return requiredDate(parsed, "from", request.fromKey, problem) && requiredDate(parsed, "to", request.toKey, problem);
 }
 
 int runArchive(const ArchiveRequest& request, const CliStreams& streams)
@@ -46,9 +45,8 @@ int runArchive(const ArchiveRequest& request, const CliStreams& streams)
     if (!openLogAsFileOpen(*store, request.logPath, prompt))
         return kExitFailed;
     SaveContext context{prompt, *settings, {}};
-    const ArchiveResult result =
-        archiveLog(*store, request.outPath, static_cast<std::uint32_t>(request.fromKey),
-                   static_cast<std::uint32_t>(request.toKey), !request.keep, context);
+    const ArchiveResult result = archiveLog(*store, request.outPath, static_cast<std::uint32_t>(request.fromKey),
+                                            static_cast<std::uint32_t>(request.toKey), !request.keep, context);
     if (result.status != ArchiveStatus::Archived)
         return kExitFailed;
     if (result.removed == 0)

@@ -16,8 +16,7 @@ constexpr const char* kPlanHint =
     "orvanta: nothing was merged; place the program on the calendar with --plan-start YYYY-MM-DD (its first "
     "day) or --plan-end YYYY-MM-DD (its last day, such as the race)\n";
 
-bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional<IsoDate>& date,
-                std::string& problem)
+bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional<IsoDate>& date, std::string& problem)
 {
     auto it = parsed.options.find(name);
     if (it == parsed.options.end())
@@ -43,8 +42,7 @@ std::string planNeededText(int planLength)
     return (end == std::string::npos ? question : question.substr(0, end + 1)) + "\n" + kPlanHint;
 }
 
-bool mergeRequest(const ParsedArgs& parsed, const std::string& currentDir, MergeRequest& request,
-                  std::string& problem)
+bool mergeRequest(const ParsedArgs& parsed, const std::string& currentDir, MergeRequest& request, std::string& problem)
 {
     request.logPath = absolutePath(parsed.positional[0], currentDir);
     request.filePath = absolutePath(parsed.positional[1], currentDir);
@@ -78,13 +76,13 @@ int runMerge(const MergeRequest& request, const CliStreams& streams)
     };
     const MergeResult result = mergeLog(*store, request.filePath, prompt, askPlan);
     switch (result.status) {
-    case MergeStatus::Merged: {
-        SaveContext context{prompt, *settings, {}};
-        return saveLog(*store, "", false, SaveFormat::CompleteLog, context) ? kExitOk : kExitFailed;
-    }
-    case MergeStatus::NothingNew:
-        return kExitOk;
-    default:
-        return kExitFailed;
+        case MergeStatus::Merged: {
+            SaveContext context{prompt, *settings, {}};
+            return saveLog(*store, "", false, SaveFormat::CompleteLog, context) ? kExitOk : kExitFailed;
+        }
+        case MergeStatus::NothingNew:
+            return kExitOk;
+        default:
+            return kExitFailed;
     }
 }

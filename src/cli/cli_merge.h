@@ -15,8 +15,7 @@ struct MergeRequest {
 };
 
 // The request from the command line; false with the problem (a usage error).
-bool mergeRequest(const ParsedArgs& parsed, const std::string& currentDir, MergeRequest& request,
-                  std::string& problem);
+bool mergeRequest(const ParsedArgs& parsed, const std::string& currentDir, MergeRequest& request, std::string& problem);
 
 // Merges FILE into LOG as File > Merge does and saves LOG when entries were
 // added. A training program needs a plan date; without one nothing is merged.

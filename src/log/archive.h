@@ -10,7 +10,8 @@
 
 inline constexpr const char* kNewFileTitle = "Enter the name of the new file";
 inline constexpr const char* kArchiveProposedName = ".dat";
-inline constexpr const char* kArchiveIntoOpenLog = "You can't archive data into a file of the same name as your open log!";
+inline constexpr const char* kArchiveIntoOpenLog =
+    "You can't archive data into a file of the same name as your open log!";
 
 enum class ArchiveStatus {
     Archived,     // the archive was written (entries removed when asked)

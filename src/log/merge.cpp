@@ -252,8 +252,8 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
 
     if (found.overflow) {
         result.status = result.added > 0 ? MergeStatus::Merged : MergeStatus::LogFull;
-        inform(prompt, result.added > 0 ? std::string(msg::kLogFull) + " " + kMergeStoppedAtLimit
-                                        : std::string(msg::kLogFull));
+        inform(prompt,
+               result.added > 0 ? std::string(msg::kLogFull) + " " + kMergeStoppedAtLimit : std::string(msg::kLogFull));
     } else if (result.added > 0) {
         result.status = MergeStatus::Merged;
     } else {

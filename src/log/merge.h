@@ -38,8 +38,8 @@ enum class MergeStatus {
 struct MergeResult {
     MergeStatus status = MergeStatus::NothingNew;
     int added = 0;
-    bool rejectedLines = false;  // some entry line was in the wrong format
-    bool stoppedAtLimit = false; // entry lines were left out because the log was full
+    bool rejectedLines = false;   // some entry line was in the wrong format
+    bool stoppedAtLimit = false;  // entry lines were left out because the log was full
     // Where each entry that was in the log before the merge stands now.
     std::vector<int> newPositions;
 

@@ -144,8 +144,8 @@ TEST_P(ArchiveIntoOpenLog, isRefused_andNothingChanges)
     const std::string path = GetParam().spell(dir.path());
     const ArchiveResult result = archive(path, kMarch1, kMarch31, true);
     EXPECT_EQ(result.status, ArchiveStatus::IntoOpenLog);
-    EXPECT_EQ(prompt.lines(),
-              std::vector<std::string>{"Orvanta: You can't archive data into a file of the same name as your open log!"});
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{
+                                  "Orvanta: You can't archive data into a file of the same name as your open log!"});
     EXPECT_EQ(prompt.shown.at(0).buttons, UserPrompt::Buttons::Ok);
     EXPECT_EQ(routes(*store), (std::vector<std::string>{"feb28", "mar1", "mar15", "mar31", "apr1"}));
     EXPECT_EQ(selection(*store), (std::vector<int>{1, 0, 1, 1, 1}));
@@ -157,31 +157,30 @@ TEST_P(ArchiveIntoOpenLog, isRefused_andNothingChanges)
 
 INSTANTIATE_TEST_SUITE_P(
     Spellings, ArchiveIntoOpenLog,
-    ::testing::Values(
-        SpellingRow{"sameText", [](const std::string& d) { return d + "/Run.dat"; }},
-        SpellingRow{"dotStep", [](const std::string& d) { return d + "/./Run.dat"; }},
-        SpellingRow{"doubledSeparator", [](const std::string& d) { return d + "//Run.dat"; }},
-        SpellingRow{"dotDotStep",
-                    [](const std::string& d) {
-                        fs::create_directory(d + "/sub");
-                        return d + "/sub/../Run.dat";
-                    }},
-        SpellingRow{"withoutItsExtension", [](const std::string& d) { return d + "/Run"; }},
-        SpellingRow{"symbolicLink",
-                    [](const std::string& d) {
-                        fs::create_symlink(d + "/Run.dat", d + "/Link.dat");
-                        return d + "/Link.dat";
-                    }},
-        SpellingRow{"linkedFolder",
-                    [](const std::string& d) {
-                        fs::create_directory_symlink(d, d + "/same");
-                        return d + "/same/Run.dat";
-                    }},
-        SpellingRow{"hardLink",
-                    [](const std::string& d) {
-                        fs::create_hard_link(d + "/Run.dat", d + "/Hard.dat");
-                        return d + "/Hard.dat";
-                    }}),
+    ::testing::Values(SpellingRow{"sameText", [](const std::string& d) { return d + "/Run.dat"; }},
+                      SpellingRow{"dotStep", [](const std::string& d) { return d + "/./Run.dat"; }},
+                      SpellingRow{"doubledSeparator", [](const std::string& d) { return d + "//Run.dat"; }},
+                      SpellingRow{"dotDotStep",
+                                  [](const std::string& d) {
+                                      fs::create_directory(d + "/sub");
+                                      return d + "/sub/../Run.dat";
+                                  }},
+                      SpellingRow{"withoutItsExtension", [](const std::string& d) { return d + "/Run"; }},
+                      SpellingRow{"symbolicLink",
+                                  [](const std::string& d) {
+                                      fs::create_symlink(d + "/Run.dat", d + "/Link.dat");
+                                      return d + "/Link.dat";
+                                  }},
+                      SpellingRow{"linkedFolder",
+                                  [](const std::string& d) {
+                                      fs::create_directory_symlink(d, d + "/same");
+                                      return d + "/same/Run.dat";
+                                  }},
+                      SpellingRow{"hardLink",
+                                  [](const std::string& d) {
+                                      fs::create_hard_link(d + "/Run.dat", d + "/Hard.dat");
+                                      return d + "/Hard.dat";
+                                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Archive, intoTheFileANewLogWillBeSavedTo_isRefusedBeforeThatFileExists)

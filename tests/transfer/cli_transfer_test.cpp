@@ -13,13 +13,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::vector<std::string> kHead = {
-    "Sports List: 2",
-    "Running\tRMmpm",
-    "Cycling\tCKkph",
-    "Preferences: 1  1  1  1  1  1  0",
-    "Routes: 0",
-    "Keywords: 1",
-    "1\tWt\tWeight",
+    "Sports List: 2", "Running\tRMmpm", "Cycling\tCKkph", "Preferences: 1  1  1  1  1  1  0",
+    "Routes: 0",      "Keywords: 1",    "1\tWt\tWeight",
 };
 
 std::string line(const char* date, const char* route)
@@ -195,37 +190,39 @@ TEST_P(CliTransferUsage, isAUsageError_andTouchesNothing)
     EXPECT_FALSE(exists("Out.dat"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CliTransferUsage,
-    ::testing::Values(
-        UsageRow{"bothPlanDates",
-                 {"merge", "Run.dat", "Plan.dat", "--plan-start", "2004-03-01", "--plan-end", "2004-03-07"},
-                 "--plan-start and --plan-end exclude each other",
-                 "Usage: orvanta merge LOG FILE"},
-        UsageRow{"planDateNotIso",
-                 {"merge", "Run.dat", "Plan.dat", "--plan-end", "05/10/04"},
-                 "--plan-end wants a date as YYYY-MM-DD, not '05/10/04'",
-                 "Usage: orvanta merge LOG FILE"},
-        UsageRow{"mergeWithoutItsFile", {"merge", "Run.dat"}, "'merge' takes LOG FILE (1 given)",
-                 "Usage: orvanta merge LOG FILE"},
-        UsageRow{"archiveWithoutTo",
-                 {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01"},
-                 "'archive' needs --to",
-                 "Usage: orvanta archive LOG OUT"},
-        UsageRow{"archiveWithoutFrom",
-                 {"archive", "Run.dat", "Out.dat", "--to", "2002-03-31", "--keep"},
-                 "'archive' needs --from",
-                 "Usage: orvanta archive LOG OUT"},
-        UsageRow{"archiveDateNotADay",
-                 {"archive", "Run.dat", "Out.dat", "--from", "2002-02-30", "--to", "2002-03-31"},
-                 "--from wants a date as YYYY-MM-DD, not '2002-02-30'",
-                 "Usage: orvanta archive LOG OUT"},
-        UsageRow{"archiveWithAPlanDate",
-                 {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01", "--to", "2002-03-31", "--plan-end",
-                  "2004-05-10"},
-                 "'archive' has no option --plan-end",
-                 "Usage: orvanta archive LOG OUT"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, CliTransferUsage,
+                         ::testing::Values(UsageRow{"bothPlanDates",
+                                                    {"merge", "Run.dat", "Plan.dat", "--plan-start", "2004-03-01",
+                                                     "--plan-end", "2004-03-07"},
+                                                    "--plan-start and --plan-end exclude each other",
+                                                    "Usage: orvanta merge LOG FILE"},
+                                           UsageRow{"planDateNotIso",
+                                                    {"merge", "Run.dat", "Plan.dat", "--plan-end", "05/10/04"},
+                                                    "--plan-end wants a date as YYYY-MM-DD, not '05/10/04'",
+                                                    "Usage: orvanta merge LOG FILE"},
+                                           UsageRow{"mergeWithoutItsFile",
+                                                    {"merge", "Run.dat"},
+                                                    "'merge' takes LOG FILE (1 given)",
+                                                    "Usage: orvanta merge LOG FILE"},
+                                           UsageRow{"archiveWithoutTo",
+                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01"},
+                                                    "'archive' needs --to",
+                                                    "Usage: orvanta archive LOG OUT"},
+                                           UsageRow{"archiveWithoutFrom",
+                                                    {"archive", "Run.dat", "Out.dat", "--to", "2002-03-31", "--keep"},
+                                                    "'archive' needs --from",
+                                                    "Usage: orvanta archive LOG OUT"},
+                                           UsageRow{"archiveDateNotADay",
+                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-02-30", "--to",
+                                                     "2002-03-31"},
+                                                    "--from wants a date as YYYY-MM-DD, not '2002-02-30'",
+                                                    "Usage: orvanta archive LOG OUT"},
+                                           UsageRow{"archiveWithAPlanDate",
+                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01", "--to",
+                                                     "2002-03-31", "--plan-end", "2004-05-10"},
+                                                    "'archive' has no option --plan-end",
+                                                    "Usage: orvanta archive LOG OUT"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliTransfer, help_describesMergeAndArchive)
 {

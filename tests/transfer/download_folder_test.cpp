@@ -22,22 +22,22 @@ TEST_P(OrvantaFolderRule, wantsTheFolderNameBeforeTheLastThirteenCharacters)
     EXPECT_EQ(isInOrvantaFolder(GetParam().path), GetParam().accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, OrvantaFolderRule,
-    ::testing::Values(PathRow{"proposedName", "/home/ann/Palm/Orvanta/Download.dat", true},
-                      PathRow{"anyTwelveCharacterName", "/home/ann/Palm/Orvanta/Training.txt", true},
-                      PathRow{"thirteenCharactersOfAnything", "/p/OrvantaXXXXXXXXXXXXX", true},
-                      PathRow{"backslashSeparator", "C:\\Palm\\Orvanta\\Download.dat", true},
-                      PathRow{"exactlyTwentyCharacters", "Orvanta/Download.dat", true},
-                      PathRow{"folderEndingInTheName", "/p/MyOrvanta/Download.dat", true},
-                      PathRow{"nineteenCharacters", "rvanta/Download.dat", false},
-                      PathRow{"otherFolder", "/home/ann/Palm/Other/Download.dat", false},
-                      PathRow{"lowerCaseFolder", "/home/ann/Palm/orvanta/Download.dat", false},
-                      PathRow{"longerFileName", "/home/ann/Palm/Orvanta/Downloads.dat", false},
-                      PathRow{"shorterFileName", "/home/ann/Palm/Orvanta/Down.dat", false},
-                      PathRow{"folderDeeperInside", "/home/ann/Orvanta/Palm/Download.dat", false},
-                      PathRow{"empty", "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, OrvantaFolderRule,
+                         ::testing::Values(PathRow{"proposedName", "/home/ann/Palm/Orvanta/Download.dat", true},
+                                           PathRow{"anyTwelveCharacterName", "/home/ann/Palm/Orvanta/Training.txt",
+                                                   true},
+                                           PathRow{"thirteenCharactersOfAnything", "/p/OrvantaXXXXXXXXXXXXX", true},
+                                           PathRow{"backslashSeparator", "C:\\Palm\\Orvanta\\Download.dat", true},
+                                           PathRow{"exactlyTwentyCharacters", "Orvanta/Download.dat", true},
+                                           PathRow{"folderEndingInTheName", "/p/MyOrvanta/Download.dat", true},
+                                           PathRow{"nineteenCharacters", "rvanta/Download.dat", false},
+                                           PathRow{"otherFolder", "/home/ann/Palm/Other/Download.dat", false},
+                                           PathRow{"lowerCaseFolder", "/home/ann/Palm/orvanta/Download.dat", false},
+                                           PathRow{"longerFileName", "/home/ann/Palm/Orvanta/Downloads.dat", false},
+                                           PathRow{"shorterFileName", "/home/ann/Palm/Orvanta/Down.dat", false},
+                                           PathRow{"folderDeeperInside", "/home/ann/Orvanta/Palm/Download.dat", false},
+                                           PathRow{"empty", "", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class SetDownloadFolder : public ::testing::Test {
 protected:

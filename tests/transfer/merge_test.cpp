@@ -15,7 +15,7 @@ namespace {
 using namespace transfer;
 
 const std::string kRunLog = kRunHead + crlf({entryLine("03/21/02", "a21"), entryLine("03/21/02", "b21", "TC"),
-                                              entryLine("03/22/02", "c22"), entryLine("03/23/02", "d23")});
+                                             entryLine("03/22/02", "c22"), entryLine("03/23/02", "d23")});
 
 // Answers the Training Plan question and records what it was asked.
 struct PlanAnswer {
@@ -66,8 +66,7 @@ TEST_F(Merge, olderEntries_goToTheFrontInTheFilesOrder)
     const std::string older = write("Old.dat", crlf({entryLine("12/30/01", "x"), entryLine("01/02/02", "y1"),
                                                      entryLine("01/02/02", "y2"), entryLine("02/01/02", "z")}));
     EXPECT_EQ(merge(older).added, 4);
-    EXPECT_EQ(routes(*store),
-              (std::vector<std::string>{"x", "y1", "y2", "z", "a21", "b21", "c22", "d23"}));
+    EXPECT_EQ(routes(*store), (std::vector<std::string>{"x", "y1", "y2", "z", "a21", "b21", "c22", "d23"}));
     EXPECT_EQ(store->entry(0).dateKey, 1011230u);
 }
 
@@ -129,7 +128,8 @@ TEST_F(Merge, sectionsArePassedOverByCount_andTheirContentsNotTakenOver)
 TEST_F(Merge, anEntriesOnlyFileWithAnyLineEnds_isMerged)
 {
     openLog("Run.dat", kRunLog);
-    const std::string crOnly = write("CrOnly.dat", entryLine("03/24/02", "cr1") + "\r" + entryLine("03/20/02", "cr2") + "\r");
+    const std::string crOnly =
+        write("CrOnly.dat", entryLine("03/24/02", "cr1") + "\r" + entryLine("03/20/02", "cr2") + "\r");
     const std::string lfOnly = write("LfOnly.dat", entryLine("03/25/02", "lf") + "\n");
     EXPECT_EQ(merge(crOnly).added, 2);
     EXPECT_EQ(merge(lfOnly).added, 1);
@@ -269,8 +269,8 @@ TEST_F(Merge, aRelativeLineAfterOnlyRejectedLines_stillMakesAProgram_andDatedLin
     openLog("Run.dat", kRunLog);
     plan.lastDay = CalendarDate{2004, 10, 10};
     const std::string path =
-        write("Plan.dat", crlf({"-x not a number", "-1\tTR\t\t\t\tsat\t", "-0\tTR\t\t\t\tsun\t",
-                                entryLine("03/24/02", "dated")}));
+        write("Plan.dat",
+              crlf({"-x not a number", "-1\tTR\t\t\t\tsat\t", "-0\tTR\t\t\t\tsun\t", entryLine("03/24/02", "dated")}));
     const MergeResult result = merge(path);
     EXPECT_EQ(plan.asked, std::vector<int>{1});
     EXPECT_EQ(result.added, 2);
@@ -361,9 +361,9 @@ TEST_F(Merge, stopsAtTenThousandEntries_keepingThoseThatFitAndSayingSo)
 {
     openLog("Run.dat", kRunHead);
     fillStore(*store, 9998);
-    const std::string path = write("Five.dat", crlf({entryLine("03/01/02", "one"), entryLine("03/02/02", "two"),
-                                                     entryLine("03/03/02", "three"), entryLine("03/04/02", "four"),
-                                                     entryLine("03/05/02", "five")}));
+    const std::string path = write(
+        "Five.dat", crlf({entryLine("03/01/02", "one"), entryLine("03/02/02", "two"), entryLine("03/03/02", "three"),
+                          entryLine("03/04/02", "four"), entryLine("03/05/02", "five")}));
     const MergeResult result = merge(path);
     EXPECT_EQ(result.status, MergeStatus::Merged);
     EXPECT_EQ(result.added, 2);
@@ -372,8 +372,8 @@ TEST_F(Merge, stopsAtTenThousandEntries_keepingThoseThatFitAndSayingSo)
     EXPECT_EQ(store->shownCount, 10000);
     EXPECT_EQ(std::string(store->entry(9998).routeText.view()), "one");
     EXPECT_EQ(std::string(store->entry(9999).routeText.view()), "two");
-    EXPECT_EQ(prompt.lines(), std::vector<std::string>{std::string("Orvanta: ") + msg::kLogFull + " " +
-                                                       kMergeStoppedAtLimit});
+    EXPECT_EQ(prompt.lines(),
+              std::vector<std::string>{std::string("Orvanta: ") + msg::kLogFull + " " + kMergeStoppedAtLimit});
 }
 
 TEST_F(Merge, intoAFullLog_isRefusedWithoutClaimingTheFileWasEmpty)

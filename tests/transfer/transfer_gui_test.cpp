@@ -29,8 +29,8 @@ namespace {
 
 using namespace transfer;
 
-const std::string kRunLog = kRunHead + crlf({entryLine("02/28/02", "feb"), entryLine("03/15/02", "mar"),
-                                              entryLine("04/01/02", "apr")});
+const std::string kRunLog =
+    kRunHead + crlf({entryLine("02/28/02", "feb"), entryLine("03/15/02", "mar"), entryLine("04/01/02", "apr")});
 
 // Answers the next modal dialog of type Dialog as soon as it is up. The
 // dialog runs its own event loop, in which the timer fires; once the answer
@@ -309,8 +309,8 @@ TEST_F(TransferWindow, archive_intoTheOpenLogByALink_isRefusedAndLosesNothing)
     ModalAnswer<ArchiveDialog> answer([](ArchiveDialog* dialog) { control<QAbstractButton>(dialog, 1)->click(); });
     trigger(cmd::Archive);
     ASSERT_TRUE(answer.answered());
-    EXPECT_EQ(prompt.lines(),
-              std::vector<std::string>{"Orvanta: You can't archive data into a file of the same name as your open log!"});
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{
+                                  "Orvanta: You can't archive data into a file of the same name as your open log!"});
     EXPECT_EQ(store->entryCount, 3);
     EXPECT_FALSE(store->modified);
     EXPECT_EQ(readFile(log), kRunLog);
