@@ -9,6 +9,7 @@
 
 #include "log/log_reader.h"
 #include "log/messages.h"
+#include "shell/entry_commands.h"
 #include "shell/logic/shortcut.h"
 #include "shell/logic/unsaved_changes.h"
 #include "shell/qt_user_prompt.h"
@@ -80,6 +81,7 @@ Page* MainWindow::ensurePage(int index)
                 refreshPages();
                 updateTitle();
             });
+            EntryCommands::attach(*this, m_context, slot.data());
         }
     }
     return slot.data();

@@ -5,7 +5,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QToolButton>
 
 #include "page_test_support.h"
@@ -95,16 +94,21 @@ TEST_F(DataEntryPageTest, formTakesThePageFont_listTheListFont)
 
 TEST_F(DataEntryPageTest, recentList_showsFiveSixteenPixelRows)
 {
+    loadLog("spring_2002_three_sports.dat");
+    for (int i = 0; store.entryCount < 9; ++i)
+        store.insertSorted(store.entry(static_cast<std::size_t>(i)));
     auto page = make<DataEntryPage>(QSize(640, 480));
-    auto* model = qobject_cast<QStringListModel*>(page->recentList()->model());
-    ASSERT_NE(model, nullptr);
-    model->setStringList({"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"});
     page->show();
+    page->refresh();
     const QListView* list = page->recentList();
+    const QAbstractItemModel* model = list->model();
+    ASSERT_EQ(model->rowCount(), 9);
+    // Scrolled to its end: rows 4 to 8 show, 16 pixels each.
     EXPECT_EQ(list->viewport()->height(), 80);
-    EXPECT_EQ(list->visualRect(model->index(1)).top(), 16);
-    EXPECT_EQ(list->indexAt(QPoint(2, 79)).row(), 4);
-    EXPECT_EQ(list->visualRect(model->index(5)).top(), 80);
+    EXPECT_EQ(list->visualRect(model->index(4, 0)).top(), 0);
+    EXPECT_EQ(list->visualRect(model->index(5, 0)).top(), 16);
+    EXPECT_EQ(list->indexAt(QPoint(2, 79)).row(), 8);
+    EXPECT_EQ(list->visualRect(model->index(3, 0)).top(), -16);
 }
 
 TEST_F(DataEntryPageTest, initialItemsAndSelections)

@@ -13,6 +13,7 @@ struct ShellState {
     int formSport = -1;     // sport chosen in the form
     int weekFirst = -1;     // first week shown by the week view
     int graphAnchor = -1;   // anchor day of the graph
+    int revealEntry = -1;   // an entry just saved, for the Log list to bring into view
 
     void clearPositions()
     {
@@ -20,5 +21,6 @@ struct ShellState {
         formSport = -1;
         weekFirst = -1;
         graphAnchor = -1;
+        revealEntry = -1;
     }
 };

@@ -9,6 +9,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "shell/entry_form_controller.h"
+#include "shell/entry_list_controller.h"
+#include "shell/entry_list_model.h"
+#include "shell/logic/entry_lists.h"
+
 namespace {
 
 const QColor kLightYellow(255, 255, 127);  // 0x7FFFFF
@@ -29,12 +34,31 @@ DataEntryPage::DataEntryPage(AppContext& context, QWidget* parent) : Page(contex
     m_save->setDefault(true);
     m_clear = addButton(controlName(ctl::Clear), "Clear");
     m_recent = addList(ctl::RecentList);
+    m_recentModel = new EntryListModel(context.store, false, m_recent);
+    m_recent->setModel(m_recentModel);
+    m_recent->setItemDelegate(new SixteenPixelRowDelegate(m_recent));
+    m_recent->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_recentController = new EntryListController(*m_recent, *m_recentModel, *this, context);
     m_listCharWidth = averageCharWidth(context.fonts.listFont);
 
     for (QWidget* control : formControls())
         control->setFont(context.fonts.pageFont);
     finishTabOrder();
+    m_form = new EntryFormController(*this, context);
+    refresh();
     m_date->setFocus();
+}
+
+void DataEntryPage::refresh()
+{
+    m_form->refresh();
+    const EntryRows rows = entryRows(m_context.store, m_context.settings.selectionDisplayMode);
+    m_context.store.shownCount = static_cast<std::uint16_t>(rows.selectedCount);
+    const int count = static_cast<int>(rows.recent.size());
+    m_recentModel->setRows(rows.recent, rowTextWidth(m_listWidth, m_listCharWidth), false);
+    if (count > 0)
+        m_recent->scrollTo(m_recentModel->index(endTopRow(count, kRecentVisibleRows)),
+                           QAbstractItemView::PositionAtTop);
 }
 
 void DataEntryPage::createForm()
@@ -85,6 +109,7 @@ void DataEntryPage::placeControls(QSize client)
     m_keywordButtonTop = g.keywordButtonTop;
     m_autofillButtonTop = g.autofillButtonTop;
     m_listWidth = g.listWidth;
+    m_recentModel->setTextWidth(rowTextWidth(m_listWidth, m_listCharWidth));
 }
 
 void DataEntryPage::paintClient(QPainter& painter)

@@ -4,9 +4,13 @@
 
 #include "shell/pages/page.h"
 
+class EntryFormController;
+class EntryListController;
+class EntryListModel;
+
 // Page 0: the entry form above the list of recent entries. The form's
 // behaviour (Save, Clear, the keyboard, Autofill and keywords) belongs to the
-// form code, which reaches the controls through the getters below.
+// form controller, which reaches the controls through the getters below.
 class DataEntryPage : public Page {
     Q_OBJECT
 public:
@@ -28,8 +32,11 @@ public:
     QToolButton* autofillButton() const { return m_autofill; }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* clearButton() const { return m_clear; }
-    // The last entries of the log; its model is the list code's to replace.
+    // The last entries of the log.
     QListView* recentList() const { return m_recent; }
+    EntryListModel* recentModel() const { return m_recentModel; }
+    EntryListController* recentController() const { return m_recentController; }
+    EntryFormController* form() const { return m_form; }
     // Date, sport, category, distance, units, time, pace, route, comment,
     // Save, Clear: the controls that take the page font.
     std::array<QWidget*, kFormSlots> formControls() const;
@@ -42,6 +49,10 @@ public:
     // The chosen sport's pace units, painted after the pace field.
     QString paceUnitsLabel() const { return m_paceUnits; }
     void setPaceUnitsLabel(const QString& text);
+
+    // The sport list when the log's sports changed, Save or Modify, and the
+    // recent entries anew.
+    void refresh() override;
 
 protected:
     void placeControls(QSize client) override;
@@ -65,6 +76,9 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_clear = nullptr;
     QListView* m_recent = nullptr;
+    EntryListModel* m_recentModel = nullptr;
+    EntryListController* m_recentController = nullptr;
+    EntryFormController* m_form = nullptr;
     int m_listWidth = 0;
     int m_listCharWidth = 0;
     int m_keywordButtonTop = 0;

@@ -2,8 +2,11 @@
 
 #include "shell/pages/page.h"
 
+class EntryListController;
+class EntryListModel;
+
 // Page 1: every entry (or the selected ones) under a painted column heading.
-// The list code fills the list and draws its rows.
+// The list's rows are drawn by the Log list's own delegate.
 class LogPage : public Page {
     Q_OBJECT
 public:
@@ -12,10 +15,18 @@ public:
     LogPage(AppContext& context, QWidget* parent);
 
     QListView* logList() const { return m_list; }
+    EntryListModel* logModel() const { return m_model; }
+    EntryListController* listController() const { return m_controller; }
     int listWidth() const { return m_listWidth; }
     int listCharWidth() const { return m_listCharWidth; }
     // Whole rows the list shows.
     int logRows() const { return m_logRows; }
+    // The row at the top of the list.
+    int topRow() const;
+
+    // The list anew: every entry or the selected ones, scrolled to the end,
+    // or to an entry just saved when it would not show.
+    void refresh() override;
 
 protected:
     void placeControls(QSize client) override;
@@ -24,6 +35,8 @@ protected:
 
 private:
     QListView* m_list = nullptr;
+    EntryListModel* m_model = nullptr;
+    EntryListController* m_controller = nullptr;
     int m_listWidth = 0;
     int m_listCharWidth = 0;
     int m_logRows = 0;
