@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "args.h"
+#include "cli_add.h"
 #include "cli_archive.h"
 #include "cli_merge.h"
 #include "cli_totals.h"
@@ -25,7 +26,7 @@ const std::array<CommandShape, 6> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
-    {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, false},
+    {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, true},
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
 }};
@@ -135,6 +136,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
         if (!totalsRequest(parsed, currentDir, totals, problem))
             return usageError(streams, problem, parsed.command);
         return runTotals(totals, streams);
+    }
+    if (parsed.command == "add") {
+        AddRequest add;
+        std::string problem;
+        if (!addRequest(parsed, currentDir, add, problem))
+            return usageError(streams, problem, parsed.command);
+        return runAdd(add, streams);
     }
     if (parsed.command == "merge") {
         MergeRequest merge;

@@ -26,7 +26,6 @@ private:
 // section [Windows]. Empty when neither variable names a folder.
 std::string userSettingsPath();
 
-// The settings the commands see. list and export need no value from the
-// user's file, so nothing is read from userSettingsPath() yet; the commands
-// that do (add, totals) will put the INI reader here.
+// The settings the commands see: the values of userSettingsPath(), read only
+// (an empty store where the tool was built without Qt's settings reader).
 std::unique_ptr<SettingsStore> openUserSettings();

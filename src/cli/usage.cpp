@@ -27,7 +27,13 @@ constexpr CommandHelp kCommands[] = {
      "orvanta add LOG [--date D] [--sport NAME] [--category Training|Intervals|Race]\n"
      "            [--distance TEXT] [--units none|miles|km|yards|meters] [--time TEXT]\n"
      "            [--pace TEXT] [--route TEXT] [--comment TEXT]",
-     nullptr},
+     "Fills the Data Entry form (by default: today, the log's first sport, Training,\n"
+     "the sport's units), tidies each given field as leaving it does, fills in the\n"
+     "missing one of time, distance and pace, stores the entry as Save does (date\n"
+     "order, the log's distance conversion, the Download Log of the settings) and\n"
+     "saves LOG. Prints the stored entry's line as list does. Distance, time and\n"
+     "pace are cut to 9 characters, route and comment to 511. Dates run from\n"
+     "1950-01-01 to 2049-12-31.\n"},
     {"merge", "orvanta merge LOG FILE [--plan-start D | --plan-end D]",
      "Adds the entries of FILE (a log, an entries-only file or a training program)\n"
      "to LOG as File > Merge does, each in date order after the entries of its\n"
