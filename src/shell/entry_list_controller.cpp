@@ -8,9 +8,9 @@
 #include "shell/pages/page.h"
 
 EntryListController::EntryListController(QListView& list, EntryListModel& model, Page& page, AppContext& context)
-    : QObject(&list), m_list(list), m_model(model), m_page(page), m_context(context)
+    : QObject(&list), m_list(list), m_viewport(list.viewport()), m_model(model), m_page(page), m_context(context)
 {
-    m_list.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(&m_list, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         const int entry = m_model.entryAt(index.row());
         if (entry >= 0)
@@ -67,7 +67,7 @@ void EntryListController::popup(int entry, const QPoint& globalPos)
 
 bool EntryListController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list.viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_viewport) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             // Below the last row there is no entry to offer.

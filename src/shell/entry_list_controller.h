@@ -40,6 +40,8 @@ private:
     void popup(int entry, const QPoint& globalPos);
 
     QListView& m_list;
+    // Kept apart: the list is asked nothing while it is being destroyed.
+    QWidget* m_viewport;
     EntryListModel& m_model;
     Page& m_page;
     AppContext& m_context;

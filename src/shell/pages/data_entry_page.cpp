@@ -49,6 +49,14 @@ DataEntryPage::DataEntryPage(AppContext& context, QWidget* parent) : Page(contex
     m_date->setFocus();
 }
 
+DataEntryPage::~DataEntryPage()
+{
+    // The form stops watching its fields before they go: a field losing the
+    // focus as it is destroyed must not be read with its neighbours gone.
+    delete m_form;
+    m_form = nullptr;
+}
+
 void DataEntryPage::refresh()
 {
     m_form->refresh();

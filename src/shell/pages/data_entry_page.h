@@ -18,6 +18,7 @@ public:
     static constexpr int kFormSlots = 11;
 
     DataEntryPage(AppContext& context, QWidget* parent);
+    ~DataEntryPage() override;
 
     QDateEdit* entryDate() const { return m_date; }
     QComboBox* sportCombo() const { return m_sport; }
