@@ -105,6 +105,30 @@ TEST_F(EntryListsGui, popupView_showsTheEntryOnTheDayPage)
     EXPECT_EQ(state.dayEntry, 1);
 }
 
+TEST_F(EntryListsGui, rightButtonBelowTheLastRow_offersNothing)
+{
+    addEntries(3);
+    LogPage& page = showLogPage();
+    QListView& list = *page.logList();
+    state.dayEntry = 1;
+    // Any popup that did open is closed again, so the click always returns.
+    bool opened = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = true;
+            popup->close();
+        }
+    });
+    closer.start(5);
+    const QRect last = list.visualRect(list.model()->index(2, 0));
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, QPoint(last.center().x(), last.bottom() + 40));
+    QTest::qWait(30);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(state.dayEntry, 1);
+    EXPECT_EQ(window->currentPage(), 1);
+}
+
 TEST_F(EntryListsGui, popupModify_fillsTheForm_newDateMovesTheEntry)
 {
     addEntries(4);
