@@ -8,7 +8,6 @@
 #include "log_writer.h"
 #include "values/calendar.h"
 
-inline constexpr const char* kNewFileTitle = "Enter the name of the new file";
 inline constexpr const char* kArchiveProposedName = ".dat";
 inline constexpr const char* kArchiveIntoOpenLog =
     "You can't archive data into a file of the same name as your open log!";

@@ -9,7 +9,6 @@
 #include "user_prompt.h"
 #include "values/calendar.h"
 
-inline constexpr const char* kSelectLogTitle = "Select a log to open";
 inline constexpr const char* kCouldntOpenMerged = "Couldn't open file %s: system error #%d";
 inline constexpr const char* kNoNewEntries = "There were no new entries in that file!";
 // Follows the log-full text when part of a file went in.

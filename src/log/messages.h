@@ -25,5 +25,8 @@ inline constexpr const char* kWriteProtected = "File \"%s\" is write-protected";
 inline constexpr const char* kProblemWriting = "Problem trying to create or write to file \"%s\": system error# %d";
 inline constexpr const char* kAddToStartMenu = "Do you want to add this log to your Start Menu?";
 
+inline constexpr const char* kSelectLogTitle = "Select a log to open";
+inline constexpr const char* kNewFileTitle = "Enter the name of the new file";
+
 inline constexpr const char* kLogFull = "The log is full: it can hold at most 10000 entries.";
 }  // namespace msg

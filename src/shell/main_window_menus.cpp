@@ -132,7 +132,7 @@ void MainWindow::onNew()
     if (store.modified && !leaveLog())
         return;
     const int oldEntries = store.entryCount;
-    UserPrompt::FileQuestion question{"Enter the name of the new file", "MyNewLog.dat", "",
+    UserPrompt::FileQuestion question{msg::kNewFileTitle, "MyNewLog.dat", "",
                                       UserPrompt::FileFilter::Logs};
     std::optional<std::string> chosen = prompt.saveFileName(question);
     if (chosen) {
@@ -176,7 +176,7 @@ void MainWindow::onOpen()
     emptyLog();
     store.fileName.clear();
     store.displayName.clear();
-    UserPrompt::FileQuestion question{"Select a log to open", "", "", UserPrompt::FileFilter::Logs};
+    UserPrompt::FileQuestion question{msg::kSelectLogTitle, "", "", UserPrompt::FileFilter::Logs};
     std::optional<std::string> chosen = m_context.prompt.openFileName(question);
     if (!chosen) {
         // Nothing is open now; say so rather than show the old log's name.
@@ -218,7 +218,7 @@ void MainWindow::onSaveSelectedAs()
         return;
     const LogStore& store = m_context.store;
     const bool html = format == static_cast<int>(SaveFormat::Html);
-    UserPrompt::FileQuestion question{"Enter the name of the new file", "Download.dat", "",
+    UserPrompt::FileQuestion question{msg::kNewFileTitle, "Download.dat", "",
                                       html ? UserPrompt::FileFilter::WebPages : UserPrompt::FileFilter::Logs};
     if (html) {
         const std::string base = store.fileName.empty() ? std::string("MyLog.dat") : store.fileName;

@@ -8,12 +8,13 @@
 #include "log/download_folder.h"
 #include "log/merge.h"
 #include "shell/logic/training_plan.h"
+#include "log/messages.h"
 #include "shell/main_window.h"
 #include "shell/qt_settings_store.h"
 
 void MainWindow::onMerge()
 {
-    UserPrompt::FileQuestion question{kSelectLogTitle, m_lastMergeFile, "", UserPrompt::FileFilter::Logs};
+    UserPrompt::FileQuestion question{msg::kSelectLogTitle, m_lastMergeFile, "", UserPrompt::FileFilter::Logs};
     const std::optional<std::string> chosen = m_context.prompt.openFileName(question);
     if (!chosen)
         return;
@@ -37,7 +38,7 @@ void MainWindow::onArchive()
     ArchiveDialog dialog(
         year,
         [this, &store](const CalendarDate& from, const CalendarDate& to, bool removeArchived) {
-            UserPrompt::FileQuestion question{kNewFileTitle, kArchiveProposedName, "", UserPrompt::FileFilter::Logs};
+            UserPrompt::FileQuestion question{msg::kNewFileTitle, kArchiveProposedName, "", UserPrompt::FileFilter::Logs};
             const std::optional<std::string> chosen = m_context.prompt.saveFileName(question);
             if (!chosen)
                 return;
