@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "../values/calendar.h"
+#include "../values/compact_text.h"
 #include "../values/fixed_text.h"
 #include "../values/units.h"
 
-// One workout. Text widths include the terminating NUL.
+// One workout. Text widths include the terminating NUL. The route and the
+// comment keep their 512-wide limit but hold their texts compactly.
 struct LogEntry {
     std::int32_t selected = 0;
     std::uint16_t sportIndex = 0;
@@ -21,8 +23,8 @@ struct LogEntry {
     FixedText<10> distanceText;
     FixedText<10> timeText;
     FixedText<10> paceText;
-    FixedText<512> routeText;
-    FixedText<512> commentText;
+    CompactText<512> routeText;
+    CompactText<512> commentText;
 
     bool isRace() const { return kindSport[0] == 'R'; }
 
@@ -66,7 +68,7 @@ struct SportDef {
 
 // name, kindSport, distance, time, pace, route and comment, each followed by a tab.
 struct RouteDef {
-    FixedText<1124> text;
+    CompactText<1124> text;
 };
 
 // "%d\t%s\t%s": kind, abbreviation, label.
@@ -78,10 +80,10 @@ struct KeywordDef {
 struct Preferences {
     std::array<std::int32_t, 7> values{1, 1, 1, 1, 1, 1, 0};
 
-    int closeAction() const { return values[0]; }        // 1 save automatically, 2 ask
-    int backupCopy() const { return values[1]; }         // 1 yes, 2 no
-    int distanceConversion() const { return values[2]; } // 1 summaries only, 2 on data entry
-    int dateFormatValue() const { return values[3]; }    // 1 month first, 2 day first
-    int weekStart() const { return values[4]; }          // 1 Monday, 2 Saturday, 3 Sunday
+    int closeAction() const { return values[0]; }         // 1 save automatically, 2 ask
+    int backupCopy() const { return values[1]; }          // 1 yes, 2 no
+    int distanceConversion() const { return values[2]; }  // 1 summaries only, 2 on data entry
+    int dateFormatValue() const { return values[3]; }     // 1 month first, 2 day first
+    int weekStart() const { return values[4]; }           // 1 Monday, 2 Saturday, 3 Sunday
     DateFormat dateFormat() const { return dateFormatFrom(values[3]); }
 };

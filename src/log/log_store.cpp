@@ -1,12 +1,13 @@
 #include "log_store.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <numeric>
+#include <utility>
 #include <vector>
-#include <algorithm>
 
-LogStore::LogStore() : entries(new LogEntry[kMaxEntries])
+LogStore::LogStore()
 {
     resetSportNone();
     weekOrigin = weekOriginFor(preferences.weekStart());
@@ -57,7 +58,7 @@ int LogStore::insertSorted(const LogEntry& entry)
     while (position > 0 && entries[position - 1].dateKey > entry.dateKey)
         --position;
     for (int i = entryCount; i > position; --i)
-        entries[i] = entries[i - 1];
+        entries[i] = std::move(entries[i - 1]);
     entries[position] = entry;
     ++entryCount;
     ++shownCount;
@@ -83,7 +84,7 @@ void LogStore::removeAt(int index)
     if (index < 0 || index >= entryCount)
         return;
     for (int i = index; i + 1 < entryCount; ++i)
-        entries[i] = entries[i + 1];
+        entries[i] = std::move(entries[i + 1]);
     --entryCount;
     if (shownCount > 0)
         --shownCount;
@@ -106,10 +107,12 @@ bool LogStore::sortByDate()
     std::vector<int> order(entryCount);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), byDate);
-    std::unique_ptr<LogEntry[]> sortedEntries(new LogEntry[kMaxEntries]);
+    std::vector<LogEntry> sortedEntries;
+    sortedEntries.reserve(entryCount);
     for (int i = 0; i < entryCount; ++i)
-        sortedEntries[i] = entries[order[i]];
-    entries.swap(sortedEntries);
+        sortedEntries.push_back(std::move(entries[order[i]]));
+    for (int i = 0; i < entryCount; ++i)
+        entries[i] = std::move(sortedEntries[i]);
     modified = true;
     return true;
 }

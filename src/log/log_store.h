@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "entry_table.h"
 #include "log_entry.h"
 #include "values/time_value.h"
 
-// The one open log, wholly in memory, in fixed tables. Create it once (it is
-// large: make it with std::make_unique) and hand it to whoever needs it.
+// The one open log, wholly in memory, in fixed tables. Create it once (make
+// it with std::make_unique) and hand it to whoever needs it.
 class LogStore {
 public:
     static constexpr std::size_t kMaxEntries = 10000;
@@ -21,7 +22,7 @@ public:
     LogStore();
 
     // Tables. Entries 0..entryCount-1 are kept in ascending dateKey order.
-    std::unique_ptr<LogEntry[]> entries;
+    EntryTable entries{kMaxEntries};
     std::uint16_t entryCount = 0;
     std::uint16_t shownCount = 0;
     SportDef sports[kMaxSports + 1];

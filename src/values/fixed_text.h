@@ -5,6 +5,18 @@
 #include <string>
 #include <string_view>
 
+// How much of text a field of the given capacity keeps: cut to the
+// capacity, and ended at a NUL inside it, as it would end a C string.
+inline std::size_t keptLength(std::string_view text, std::size_t capacity)
+{
+    std::size_t n = text.size() < capacity ? text.size() : capacity;
+    if (n == 0)
+        return 0;
+    if (const void* nul = std::memchr(text.data(), '\0', n))
+        n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
+    return n;
+}
+
 // A NUL-terminated 8-bit text of a fixed width, as the log's records keep
 // them. Setting a text cuts it to the width minus one, so the record never
 // holds more than its field can store and never needs the heap.
@@ -20,15 +32,9 @@ public:
 
     void set(std::string_view text)
     {
-        std::size_t n = text.size() < capacity ? text.size() : capacity;
-        if (n == 0) {
-            m_text[0] = '\0';
-            return;
-        }
-        // A NUL inside the source ends the text, as it would in a C string.
-        if (const void* nul = std::memchr(text.data(), '\0', n))
-            n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
-        std::memcpy(m_text, text.data(), n);
+        const std::size_t n = keptLength(text, capacity);
+        if (n > 0)
+            std::memcpy(m_text, text.data(), n);
         m_text[n] = '\0';
     }
     // For text known to hold no NUL (a line of a file already cut at its

@@ -219,6 +219,37 @@ TEST(SortByDate, singleEntryIsNothingToDo)
     EXPECT_FALSE(store->modified);
 }
 
+// Long routes and comments live outside the record: inserting, removing and
+// sorting move them with their entries and never mix them up.
+TEST(LongTexts, travelWithTheirEntriesThroughInsertRemoveAndSort)
+{
+    auto store = makeStore();
+    auto longTag = [](char c) { return std::string(300, c); };
+    for (char c : {'e', 'b', 'd', 'a', 'c'}) {
+        LogEntry e = keyed(1020300 + static_cast<std::uint32_t>(c), longTag(c));
+        e.routeText = std::string(200, c);
+        appendEntry(*store, e);
+    }
+    EXPECT_TRUE(store->sortByDate());
+    store->insertSorted(keyed(1020300 + 'a', longTag('A')));
+    store->removeAt(1);  // the 'A' went in after 'a', the entry of its date, and goes again
+    store->insertSorted(keyed(1020300 + 'z', "short"));
+    EXPECT_EQ((std::vector<std::string>{longTag('a'), longTag('b'), longTag('c'), longTag('d'), longTag('e'), "short"}),
+              tags(*store));
+    for (std::size_t i = 0; i + 1 < store->entryCount; ++i)
+        EXPECT_EQ(store->entry(i).routeText.view(), std::string(200, store->entry(i).commentText[0])) << i;
+}
+
+TEST(LongTexts, anEntryNeverReachedIsAnEmptyRecord)
+{
+    auto store = makeStore();
+    const LogEntry& last = store->entry(LogStore::kMaxEntries - 1);
+    EXPECT_EQ(0u, last.dateKey);
+    EXPECT_TRUE(last.routeText.empty());
+    EXPECT_TRUE(last.commentText.empty());
+    EXPECT_TRUE(store->entry(5000).dateText.empty());
+}
+
 // ---------------------------------------------------------------- sports
 
 class SportLookup : public ::testing::Test {
