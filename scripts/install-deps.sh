@@ -10,6 +10,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-liberation
     xvfb xauth imagemagick poppler-utils
+    pkg-config libxcb1-dev libxcb-damage0-dev
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "shell/logic/app_settings.h"
 #include "shell/logic/command_line.h"
 #include "shell/main_window.h"
+#include "shell/png_icon.h"
 #include "shell/qt_settings_store.h"
 #include "shell/qt_user_prompt.h"
 #include "shell/shell_dialogs.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
     // Numbers in a log never follow the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("The Orvanta"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvanta-64.png")));
+    QApplication::setWindowIcon(pngIcon(QStringLiteral(":/icons/orvanta-64.png")));
     ShellFonts::installSubstitutions();
 
     const std::optional<std::string> named = logFromCommandLine(joinArguments(argc, argv));
@@ -61,9 +62,8 @@ int main(int argc, char** argv)
     window.setGeometry(rect.x, rect.y, rect.width, rect.height);
     window.show();
 
-    instance.setHandler([&window](const QString& path) {
-        window.openHandedOver(std::string(QFile::encodeName(path).constData()));
-    });
+    instance.setHandler(
+        [&window](const QString& path) { window.openHandedOver(std::string(QFile::encodeName(path).constData())); });
     instance.setOpenLogProvider([&store] { return QFile::decodeName(store->fileName.c_str()); });
     QTimer::singleShot(0, &window, [&window] { window.startUp(); });
     const int code = app.exec();

@@ -23,6 +23,7 @@
 #include "shell/pages/select_page.h"
 #include "shell/pages/totals_page.h"
 #include "shell/pages/week_page.h"
+#include "shell/png_icon.h"
 
 // The button pictures live in the program's resources, built into the same
 // static library; naming the initialiser keeps them linked into every program
@@ -112,7 +113,7 @@ void Page::setButtonPicture(QToolButton* button, ButtonIcon icon, bool shown)
 {
     const QString path = iconPath(icon);
     const bool havePicture = shown && QFile::exists(path);
-    button->setIcon(havePicture ? QIcon(path) : QIcon());
+    button->setIcon(havePicture ? pngIcon(path) : QIcon());
     button->setIconSize(icon == ButtonIcon::Small ? QSize(12, 12) : QSize(26, 16));
     if (shown && !havePicture && icon != ButtonIcon::Small)
         button->setArrowType(icon == ButtonIcon::Forward ? Qt::RightArrow : Qt::LeftArrow);
