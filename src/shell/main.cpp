@@ -62,8 +62,9 @@ int main(int argc, char** argv)
     window.setGeometry(rect.x, rect.y, rect.width, rect.height);
     window.show();
 
-    instance.setHandler(
-        [&window](const QString& path) { window.openHandedOver(std::string(QFile::encodeName(path).constData())); });
+    instance.setHandler([&window](const QString& path) {
+        window.openHandedOver(std::string(QFile::encodeName(path).constData()));
+    });
     instance.setOpenLogProvider([&store] { return QFile::decodeName(store->fileName.c_str()); });
     QTimer::singleShot(0, &window, [&window] { window.startUp(); });
     const int code = app.exec();
