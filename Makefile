@@ -3,6 +3,7 @@
 #   make test       build, then run every test
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
+#   make bench-start  build, then time the whole start against a bare Qt window
 #   make clean      remove the build folders
 
 BUILD_DIR := build
@@ -18,7 +19,7 @@ RUN_LOG := $(BUILD_DIR)/Sample.dat
 
 # Steps run in the order written: deps before build before the tests.
 .NOTPARALLEL:
-.PHONY: all deps build test run sanitize bench clean
+.PHONY: all deps build test run sanitize bench bench-start clean
 
 all: build
 
@@ -53,6 +54,9 @@ bench: deps build
 		echo "== $$program"; \
 		"$$program" $(BENCH_ARGS); \
 	done
+
+bench-start: deps build
+	bench/start_ratio.sh $(BUILD_DIR) 7
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
