@@ -103,7 +103,8 @@ private:
             target = m_heap;
         }
         // memmove: the text may be this one's own.
-        std::memmove(target, text.data(), n);
+        if (n > 0)
+            std::memmove(target, text.data(), n);
         target[n] = '\0';
         m_size = static_cast<std::uint16_t>(n);
     }
