@@ -3,6 +3,7 @@
 #   make test       build, then run every test
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
+#   make dist       build, then lay out build/dist/Orvanta/ with the manual and pack it
 #   make clean      remove the build folders
 
 BUILD_DIR := build
@@ -18,7 +19,7 @@ RUN_LOG := $(BUILD_DIR)/Sample.dat
 
 # Steps run in the order written: deps before build before the tests.
 .NOTPARALLEL:
-.PHONY: all deps build test run sanitize bench clean
+.PHONY: all deps build test run sanitize bench dist clean
 
 all: build
 
@@ -53,6 +54,9 @@ bench: deps build
 		echo "== $$program"; \
 		"$$program" $(BENCH_ARGS); \
 	done
+
+dist: deps build
+	cmake --build $(BUILD_DIR) --target dist
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

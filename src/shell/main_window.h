@@ -43,12 +43,15 @@ enum : int {
     AddToStartMenu = 32809,
     MakeDefaultLog = 32810,
     MakeMergeLog = 32811,
+    Manual = 32812,
     HandOver = 33200,
 };
 }
 
 inline constexpr const char* kNoActiveLogTitle = "The Orvanta [No Active Log]";
 inline constexpr const char* kProgramTitle = "The Orvanta";
+inline constexpr const char* kManualFileName = "orvwinxpman.pdf";
+inline constexpr const char* kManualMissing = "The manual (orvwinxpman.pdf) is not in the program's folder.";
 inline constexpr const char* kRetainQuestion =
     "Do you want to retain your current sports, routes, preferences, and keywords?";
 inline constexpr const char* kRevertQuestion =
@@ -57,7 +60,8 @@ inline constexpr const char* kExitWithoutSavingQuestion =
     "You have unsaved changes in your log. Are you sure you want to exit without saving them?";
 inline constexpr const char* kDefaultLogMade =
     "The current file is now your default log and the log into which any Palm entries will be merged.";
-inline constexpr const char* kMergeLogMade = "The current file is now the log into which any Palm entries will be merged.";
+inline constexpr const char* kMergeLogMade =
+    "The current file is now the log into which any Palm entries will be merged.";
 inline constexpr const char* kNothingToPrint = "Nothing to print!";
 
 // The program's one top-level window: the menu, the tab strip and one page
@@ -107,6 +111,7 @@ public slots:
     void onMakeMergeLog();
     void onAddToStartMenu();
     void onAbout();
+    void onManual();
     void onPrint();
     // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
     void onMerge();
