@@ -19,7 +19,10 @@ namespace {
 // so a window picture fits between the margins of a Letter page.
 constexpr double kMaxPictureWidth = 600.0;
 constexpr int kPdfResolution = 300;
-constexpr double kMarginMm = 20.0;
+constexpr double kTextPointSize = 11.0;
+constexpr double kCodePointSize = 9.5;
+// QTextDocument adds 2 cm of its own inside the page's margins.
+constexpr double kMarginMm = 5.0;
 
 // Loads every picture the text names and scales each one to the page.
 void fitPictures(QTextDocument& document, const QString& pictureFolder)
@@ -46,6 +49,60 @@ void fitPictures(QTextDocument& document, const QString& pictureFolder)
         cursor.setPosition(fragment.position());
         cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
         cursor.setCharFormat(format);
+        QTextBlockFormat centred = cursor.blockFormat();
+        centred.setAlignment(Qt::AlignHCenter);
+        cursor.setBlockFormat(centred);
+    }
+}
+
+// Code and commands in the metric twin of Courier New, a size below the text,
+// so that a command line sits in a sentence without shouting.
+void setCodeFont(QTextDocument& document)
+{
+    QList<QPair<int, int>> spans;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().fontFixedPitch())
+                spans.append({it.fragment().position(), it.fragment().length()});
+    QTextCharFormat code;
+    code.setFontFamilies({QStringLiteral("Liberation Mono")});
+    code.setFontPointSize(kCodePointSize);
+    for (const auto& [position, length] : spans) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(code);
+    }
+}
+
+bool holdsPicture(const QTextBlock& block)
+{
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().isImageFormat())
+            return true;
+    return false;
+}
+
+void breakBefore(const QTextBlock& block)
+{
+    QTextCursor cursor(block);
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.setBlockFormat(format);
+}
+
+// Every chapter after the title page starts on a page of its own, and so does
+// a section that opens with a picture, so that its heading never stays behind
+// at the foot of the page before.
+void breakPages(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level == 1) {
+            breakBefore(block);
+        } else if (level > 1 && holdsPicture(block.next()) && block.previous().blockFormat().headingLevel() != 1) {
+            breakBefore(block);
+        }
     }
 }
 
@@ -58,11 +115,12 @@ bool writeManualPdf(const QString& markdownPath, const QString& pictureFolder, c
         return false;
     QTextDocument document;
     QFont font(QStringLiteral("Liberation Serif"));
-    font.setPointSizeF(11);
+    font.setPointSizeF(kTextPointSize);
     document.setDefaultFont(font);
-    document.setDefaultStyleSheet(QStringLiteral("code { font-family: 'Liberation Mono'; }"));
     document.setMarkdown(QString::fromUtf8(source.readAll()));
     fitPictures(document, pictureFolder);
+    setCodeFont(document);
+    breakPages(document);
 
     QPdfWriter writer(pdfPath);
     writer.setTitle(QStringLiteral("The Orvanta - User's Manual"));

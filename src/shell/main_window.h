@@ -60,8 +60,7 @@ inline constexpr const char* kExitWithoutSavingQuestion =
     "You have unsaved changes in your log. Are you sure you want to exit without saving them?";
 inline constexpr const char* kDefaultLogMade =
     "The current file is now your default log and the log into which any Palm entries will be merged.";
-inline constexpr const char* kMergeLogMade =
-    "The current file is now the log into which any Palm entries will be merged.";
+inline constexpr const char* kMergeLogMade = "The current file is now the log into which any Palm entries will be merged.";
 inline constexpr const char* kNothingToPrint = "Nothing to print!";
 
 // The program's one top-level window: the menu, the tab strip and one page

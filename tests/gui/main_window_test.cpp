@@ -403,4 +403,11 @@ TEST_F(MainWindowTest, resize_keepsWhatWasTyped)
     EXPECT_EQ(route->width(), window->canvas()->width() - 90) << "the box is laid out for the new width";
 }
 
+// The test program's folder holds no manual: the person is told where it should be.
+TEST_F(MainWindowTest, helpManual_withoutTheManualBesideTheProgram_saysSo)
+{
+    trigger(cmd::Manual);
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{std::string("Orvanta: ") + kManualMissing});
+}
+
 }  // namespace
