@@ -23,23 +23,42 @@ unset XDG_DATA_DIRS XDG_CURRENT_DESKTOP DESKTOP_SESSION
 mkdir -p "$HOME" "$work/unpacked"
 tar -xzf "$tarball" -C "$work/unpacked"
 source_folder=$work/unpacked/Orvanta
-target=$HOME/.local/opt/Orvanta
+# A user accepts the proposed ~/.local/opt/Orvanta; the administrator would be
+# offered the machine's /opt/Orvanta, so the check types a folder of its own.
+if [ "$(id -u)" -eq 0 ]; then
+    mkdir -p "$work/opt"
+    target=$work/opt/Orvanta
+    folder_keys=(type --delay 20 "$target")
+else
+    target=$HOME/.local/opt/Orvanta
+    folder_keys=()
+fi
 
 # Waits for a new window of the installer, pictures the screen, types keys into it.
 answer() {
     local title=$1 shot=$2; shift 2
     local id=""
+    # A window that is still there after a moment: the copy's progress window
+    # comes and goes between the folder question and the first Yes/No.
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | tail -1 || true)
-        [ -n "$id" ] && [ "$id" != "${last_id:-}" ] && break
+        if [ -n "$id" ] && [ "$id" != "${last_id:-}" ]; then
+            sleep 0.3
+            xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -qx "$id" && break
+        fi
         id=""
         sleep 0.1
     done
     [ -n "$id" ] || { echo "check-install: no window \"$title\" for $shot" >&2; exit 1; }
-    sleep 0.3
     import -window root "$shots/$shot.png"
     xdotool windowfocus --sync "$id"
-    xdotool key --delay 100 "$@"
+    if [ "$1" = type ]; then
+        shift
+        xdotool type "$@"
+        xdotool key Return
+    else
+        xdotool key --delay 100 "$@"
+    fi
     last_id=$id
     # The window goes away before the next one is looked for.
     for _ in $(seq 50); do
@@ -50,7 +69,11 @@ answer() {
 
 (cd "$work" && "$source_folder/install") &
 installer=$!
-answer "Orvanta Installer" 1-folder Return
+if [ ${#folder_keys[@]} -gt 0 ]; then
+    answer "Orvanta Installer" 1-folder "${folder_keys[@]}"
+else
+    answer "Orvanta Installer" 1-folder Return
+fi
 answer "Orvanta Installer" 2-menu-question Return
 answer "Orvanta Installer" 3-dat-question Return
 answer "Orvanta Installer" 4-next-step Tab space

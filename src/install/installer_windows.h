@@ -25,6 +25,8 @@ public:
     void showFile(const std::string& destinationPath) override;
     void waitMs(int ms) override;
     QString currentText() const;
+    // The copy cannot be stopped halfway: Escape and the close box do nothing.
+    void reject() override {}
 
 private:
     QLabel* m_file = nullptr;
