@@ -92,4 +92,16 @@ TEST(WriteAssociation, anExistingMimeAppsListKeepsEveryOtherLine)
     EXPECT_EQ(readFile(home.data("applications/orvanta.desktop")), associationEntryText(home.dir.file("Orvanta")));
 }
 
+TEST(WriteAssociation, aLinkedMimeAppsListIsChangedWhereItLivesAndStaysALink)
+{
+    InstallerHome home;
+    makeFile(home.dir.file("dotfiles/mimeapps.list"), "[Default Applications]\n");
+    std::filesystem::create_directories(home.config(""));
+    std::filesystem::create_symlink(home.dir.file("dotfiles/mimeapps.list"), home.config("mimeapps.list"));
+    writeAssociation(home.dir.file("Orvanta"));
+    EXPECT_TRUE(std::filesystem::is_symlink(home.config("mimeapps.list")));
+    EXPECT_EQ(readFile(home.dir.file("dotfiles/mimeapps.list")),
+              "[Default Applications]\napplication/x-orvanta-log=orvanta.desktop\n");
+}
+
 }  // namespace

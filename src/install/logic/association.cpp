@@ -225,7 +225,13 @@ bool writeAssociation(const std::string& installFolder)
     all = replaceText(data + "/applications/" + kAssociationEntryName, associationEntryText(installFolder)) && all;
     all = installIcons(installFolder, data + "/icons") && all;
 
-    const std::string mimeApps = config + "/mimeapps.list";
+    // A list kept elsewhere and linked here (as dotfile managers do) is
+    // changed where it lives; the link stays a link.
+    std::string mimeApps = config + "/mimeapps.list";
+    std::error_code error;
+    const fs::path linked = fs::canonical(mimeApps, error);
+    if (!error)
+        mimeApps = linked.string();
     std::string existing;
     readText(mimeApps, existing);
     all = replaceText(mimeApps, withDefaultApplication(existing)) && all;
