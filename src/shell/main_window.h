@@ -52,6 +52,7 @@ inline constexpr const char* kNoActiveLogTitle = "The Orvanta [No Active Log]";
 inline constexpr const char* kProgramTitle = "The Orvanta";
 inline constexpr const char* kManualFileName = "orvwinxpman.pdf";
 inline constexpr const char* kManualMissing = "The manual (orvwinxpman.pdf) is not in the program's folder.";
+inline constexpr const char* kManualNotOpened = "No program was found to open the manual %s.";
 inline constexpr const char* kRetainQuestion =
     "Do you want to retain your current sports, routes, preferences, and keywords?";
 inline constexpr const char* kRevertQuestion =
@@ -111,6 +112,7 @@ public slots:
     void onAddToStartMenu();
     void onAbout();
     void onManual();
+    void setManualFolder(const QString& folder) { m_manualFolder = folder; }
     void onPrint();
     // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
     void onMerge();
@@ -139,6 +141,7 @@ private:
     AppContext& m_context;
     QWidget* m_canvas = nullptr;
     QTabBar* m_tabBar = nullptr;
+    QString m_manualFolder;  // where Help > Manual looks; the program's folder unless a test says otherwise
     std::array<QPointer<Page>, 8> m_pages{};
     std::map<int, QAction*> m_actions;
     bool m_closing = false;

@@ -10,6 +10,9 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "log/log_reader.h"
 #include "log/messages.h"
@@ -336,11 +339,16 @@ void MainWindow::onAbout()
 // The manual is installed beside the program.
 void MainWindow::onManual()
 {
-    const QString manual = QApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kManualFileName);
-    if (!QFile::exists(manual))
+    const QString folder = m_manualFolder.isEmpty() ? QApplication::applicationDirPath() : m_manualFolder;
+    const QString manual = folder + QLatin1Char('/') + QLatin1String(kManualFileName);
+    if (!QFile::exists(manual)) {
         m_context.prompt.message(msg::kCaption, kManualMissing, UserPrompt::Icon::Information);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        const QByteArray path = QFile::encodeName(manual);
+        std::vector<char> text(std::strlen(kManualNotOpened) + path.size() + 1);
+        std::snprintf(text.data(), text.size(), kManualNotOpened, path.constData());
+        m_context.prompt.message(msg::kCaption, text.data(), UserPrompt::Icon::Information);
+    }
 }
 
 void MainWindow::onPrint()

@@ -403,11 +403,21 @@ TEST_F(MainWindowTest, resize_keepsWhatWasTyped)
     EXPECT_EQ(route->width(), window->canvas()->width() - 90) << "the box is laid out for the new width";
 }
 
-// The test program's folder holds no manual: the person is told where it should be.
-TEST_F(MainWindowTest, helpManual_withoutTheManualBesideTheProgram_saysSo)
+TEST_F(MainWindowTest, helpManual_withoutTheManualInTheProgramsFolder_saysSo)
 {
+    window->setManualFolder(QString::fromStdString(dir.path()));
     trigger(cmd::Manual);
     EXPECT_EQ(prompt.lines(), std::vector<std::string>{std::string("Orvanta: ") + kManualMissing});
+}
+
+// The headless platform opens no documents, as a desktop without a PDF viewer.
+TEST_F(MainWindowTest, helpManual_thatNothingCanOpen_namesTheFile)
+{
+    writeFile(dir.file("orvwinxpman.pdf"), "%PDF-1.4\n");
+    window->setManualFolder(QString::fromStdString(dir.path()));
+    trigger(cmd::Manual);
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{"Orvanta: No program was found to open the manual " +
+                                                       dir.file("orvwinxpman.pdf") + "."});
 }
 
 }  // namespace
