@@ -96,7 +96,7 @@ std::string periodLine(const GraphData& data, const GraphPeriod& period)
     line += '\t' + valueText(printedValue(data.type, period.value));
     if (data.stacked) {
         for (std::size_t s = 1; s <= data.sportCount; ++s)
-            line += '\t' + valueText(printedValue(data.type, sportPartValue(data.type, period.slots[s])));
+            line += '\t' + valueText(printedValue(data.type, sportPartValue(data.type, period.sums[s])));
     }
     return line;
 }

@@ -167,9 +167,9 @@ TEST(GraphTypes, stackedPartsPerSportLeaveOutMultiSportAndUnselected)
     ASSERT_TRUE(data.stacked);
     const GraphPeriod& week = data.periods[0];
     EXPECT_FLOAT_EQ(week.value, 150.0f);
-    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.slots[1]), 60.0f);
-    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.slots[2]), 90.0f);
-    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.slots[3]), 0.0f);
+    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.sums[1]), 60.0f);
+    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.sums[2]), 90.0f);
+    EXPECT_FLOAT_EQ(sportPartValue(kGraphTime, week.sums[3]), 0.0f);
     const GraphData count = buildGraphData(log.store, weeksFrom(log.store, kMarch4, kGraphWorkouts, 0));
     EXPECT_FLOAT_EQ(count.periods[0].value, 2.0f);
 }

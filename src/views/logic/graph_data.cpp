@@ -49,8 +49,8 @@ bool counts(const LogStore& store, const LogEntry& entry, int type, int sport)
 
 void accumulate(GraphPeriod& period, const LogEntry& entry, int type)
 {
-    GraphSlot& total = period.slots[0];
-    GraphSlot& slot = period.slots[entry.sportIndex];
+    GraphSlot& total = period.sums[0];
+    GraphSlot& slot = period.sums[entry.sportIndex];
     const bool paceWithout = type == kGraphPace && (entry.distance == 0.0f || entry.minutes == 0.0f);
     if (!paceWithout) {
         slot.distance += entry.distance;
@@ -217,6 +217,13 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     data.keyword = req.type >= kGraphFirstKeyword;
     data.stacked = req.sport == 0 && req.type < kGraphFirstKeyword;
     data.horizontalCaption = data.span.months ? "Month" : "Week Starting";
+    data.dayFirst = store.preferences.dateFormat() == DateFormat::DayFirst;
+    data.title = data.keyword ? graphKeywordLabel(store, req.type - kGraphFirstKeyword) : kGraphTypeTexts[req.type];
+    if (req.type < kGraphCalories)
+        data.title +=
+            std::string(" - ") + (req.sport == 0                  ? std::string(kAllSportsText)
+                                  : req.sport <= store.sportCount ? std::string(store.sports[req.sport].name.view())
+                                                                  : std::string());
     const bool months = data.span.months;
     const int n = data.span.periods;
     const int first = request.firstPeriod;
@@ -248,17 +255,17 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
         GraphPeriod& period = data.periods[static_cast<std::size_t>(p)];
         if (data.keyword) {
             const float value = keywordValue(entry.commentText.view(), abbreviation, entry.minutes, &timeValues);
-            period.slots[0].minutes += value;
+            period.sums[0].minutes += value;
             if (value != 0.0f)
-                ++period.slots[0].count;
+                ++period.sums[0].count;
             continue;
         }
         accumulate(period, entry, req.type);
         if (calories) {
             const float kcal = entryCalories(store, i, req.calories, weights);
             if (kcal > 0.0f) {
-                period.slots[entry.sportIndex].calories += kcal / 1000.0f;
-                period.slots[0].calories += kcal / 1000.0f;
+                period.sums[entry.sportIndex].calories += kcal / 1000.0f;
+                period.sums[0].calories += kcal / 1000.0f;
             }
         }
     }
@@ -269,7 +276,7 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     float vMax = 5.0f;
     float vMin = 99999.0f;
     for (GraphPeriod& period : data.periods) {
-        const GraphSlot& slot = period.slots[data.keyword ? 0 : s];
+        const GraphSlot& slot = period.sums[data.keyword ? 0 : s];
         if (data.keyword) {
             period.value =
                 data.averaged && slot.minutes != 0.0f ? slot.minutes / static_cast<float>(slot.count) : slot.minutes;

@@ -78,7 +78,7 @@ struct GraphPeriod {
     CalendarDate firstDay;
     bool hasValue = false;  // the period has a value to draw
     float value = 0.0f;     // as the bar uses it: minutes for time
-    std::array<GraphSlot, LogStore::kMaxSports + 1> slots{};
+    std::array<GraphSlot, LogStore::kMaxSports + 1> sums{};
 };
 
 struct GraphData {
@@ -98,6 +98,8 @@ struct GraphData {
     std::array<std::string, 5> tickLabels;  // at 2/10, 4/10 ... 10/10 of the height
     std::string horizontalCaption;          // "Week Starting" or "Month"
     std::vector<CalendarDate> labelDays;    // the first days of the labelled periods
+    bool dayFirst = false;                  // week labels "d/M" rather than "M/d"
+    std::string title;                      // printed above the graph: the type, and the sport for the first four types
 };
 
 GraphData buildGraphData(const LogStore& store, const GraphRequest& request);
