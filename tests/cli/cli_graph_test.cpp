@@ -67,16 +67,6 @@ TEST_F(CliGraph, firstDateAndMonths_oneSportsDistance)
     EXPECT_EQ(result.out, lfLines(lines));
 }
 
-TEST_F(CliGraph, paceOfOneSport_hasABaseAndTimeLabels)
-{
-    CliResult result = run(
-        {"graph", "spring.dat", "--type", "pace", "--sport", "Running", "--period", "12m", "--first", "2002-03-01"});
-    EXPECT_EQ(result.exitCode, 0);
-    // March: 5.2 miles and the 10K (6.21 miles) in 89:40; April: 3 miles in 27:00.
-    EXPECT_EQ(result.out.substr(0, 38), "2002-03-01\t7.8560\n2002-04-01\t9.0000\n20");
-    EXPECT_NE(result.out.find("\naxis\t7\t5\tAverage Pace\t8:00\t9:00\t10:00\t11:00\t12:00\n"), std::string::npos);
-}
-
 TEST_F(CliGraph, distanceOrPaceOfAllSports_isRefused)
 {
     for (const char* type : {"distance", "Pace"}) {
@@ -135,14 +125,6 @@ TEST_F(CliGraph, unknownTypeSportOrPeriod_isAUsageError)
         EXPECT_EQ(result.out, "") << args[3];
         EXPECT_NE(result.err.find("Usage: orvanta graph LOG"), std::string::npos) << args[3];
     }
-}
-
-TEST_F(CliGraph, aMissingLog_failsWithItsMessage)
-{
-    CliResult result = run({"graph", "nothing.dat"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("Orvanta: Couldn't find"), std::string::npos);
 }
 
 }  // namespace

@@ -57,17 +57,6 @@ TEST_F(CalorieDialogTest, withoutThatKeyword_opensOnAFixedWeightOf150)
     EXPECT_EQ(control<QComboBox>(&dialog, 1072)->currentText(), "HR");
 }
 
-TEST_F(CalorieDialogTest, aStoredFixedWeight_isShownAsItWasWritten)
-{
-    settings.calorieKeyword = "72.5kg";
-    settings.weightUnits = 1;
-    CalorieDialog dialog(settings, *store);
-    EXPECT_TRUE(isChecked(&dialog, 1069));
-    EXPECT_EQ(control<QLineEdit>(&dialog, 1071)->text(), "72.5kg");
-    EXPECT_EQ(control<QComboBox>(&dialog, 1070)->currentIndex(), 1);
-    EXPECT_FLOAT_EQ(settings.fixedWeight, 72.5f);
-}
-
 TEST_F(CalorieDialogTest, aFixedWeightThatIsNoNumber_isKeptAndCountsAs150UntilTheNextStart)
 {
     CalorieDialog dialog(settings, *store);
@@ -96,17 +85,6 @@ TEST_F(CalorieDialogTest, choosingAKeyword_storesItsAbbreviation)
     EXPECT_EQ(settings.fixedWeight, 0.0f);
 }
 
-TEST_F(CalorieDialogTest, cancelStoresNothing)
-{
-    CalorieDialog dialog(settings, *store);
-    QTest::keyClicks(control<QLineEdit>(&dialog, 1071), "9");
-    click(&dialog, 1068);
-    click(&dialog, 2);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(settings.calorieKeyword, "Wt");
-    EXPECT_EQ(settings.weightUnits, 0);
-}
-
 TEST_F(CalorieDialogTest, aLogWithoutKeywords_givesAnEmptyKeywordBox)
 {
     CalorieDialog dialog(settings, *store);
@@ -114,17 +92,6 @@ TEST_F(CalorieDialogTest, aLogWithoutKeywords_givesAnEmptyKeywordBox)
     dialog.show();
     QDir().mkpath(QStringLiteral(ORV_DIALOG_SHOTS_DIR));
     dialog.grab().toImage().save(QStringLiteral(ORV_DIALOG_SHOTS_DIR "/calories_no_keywords.png"));
-}
-
-TEST(CalorieRules, fixedWeightTextsThatStartWithANumber)
-{
-    AppSettings settings = defaultSettings();
-    applyCalorieChoice(settings, false, "", "0", 0);
-    EXPECT_EQ(settings.fixedWeight, 0.0f) << "a zero is a number";
-    applyCalorieChoice(settings, false, "", " .5 st", 2);
-    EXPECT_FLOAT_EQ(settings.fixedWeight, 0.5f);
-    applyCalorieChoice(settings, false, "", std::string(40, '7'), 0);
-    EXPECT_EQ(settings.calorieKeyword.size(), 31u);
 }
 
 TEST_F(CalorieDialogTest, renderedWithKeywords)

@@ -75,18 +75,6 @@ TEST_F(GraphPageTest, allSportsWhileGraphingPace_takesTheSportAndGraphsTime)
     EXPECT_EQ(page->quantityCombo()->currentIndex(), kGraphTime);
 }
 
-TEST_F(GraphPageTest, oneSportMayGraphDistance)
-{
-    auto page = shown();
-    page->sportCombo()->setCurrentIndex(2);
-    emit page->sportCombo()->activated(2);
-    page->quantityCombo()->setCurrentIndex(kGraphDistance);
-    emit page->quantityCombo()->activated(kGraphDistance);
-    EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(settings.graphSport, 2);
-    EXPECT_EQ(settings.graphType, kGraphDistance);
-}
-
 TEST_F(GraphPageTest, arrowsAndPickerMoveTheFirstPeriod)
 {
     auto page = shown();

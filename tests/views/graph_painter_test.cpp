@@ -117,32 +117,6 @@ TEST_F(GraphPainter, keywordWithTimeValues)
     render(QStringLiteral("graph_keyword_times"), d);
 }
 
-// A pace axis starts above 0: a week without a pace has no bar, rather than
-// one reaching down below the axis.
-TEST_F(GraphPainter, aPeriodWithoutValue_drawsNothingBelowABasedAxis)
-{
-    GraphData d = data(kGraphPace, 1, 0, {2026, 6, 1});
-    ASSERT_GT(d.base, 0);
-    d.periods[3].value = 0.0f;
-    d.periods[3].hasValue = false;
-    QRect area;
-    const QImage image = render(QStringLiteral("graph_pace_gap"), d, false, QSize(638, 453), &area);
-    const QColor running = colorFromBgr(settings.sportColors[1]);
-    // The plot ends 60 above the area's foot, moved up by 10.
-    const QRect belowPlot(area.left(), area.bottom() - 69, area.width(), 70);
-    EXPECT_EQ(countColour(image, running, belowPlot), 0);
-    EXPECT_GT(countColour(image, running), 1000);
-}
-
-TEST_F(GraphPainter, anEmptyLogDrawsFrameAndGridOnly)
-{
-    LogStore& full = store;
-    full.entryCount = 0;
-    const QImage image = render(QStringLiteral("graph_empty"), data(kGraphTime, 0, 0));
-    EXPECT_GT(countColour(image, kPlotFill), 1000);
-    EXPECT_EQ(countColour(image, colorFromBgr(settings.sportColors[1])), 0);
-}
-
 TEST_F(GraphPainter, printedWithTitleFramedBarsAndNoScreenFills)
 {
     QRect area;

@@ -84,13 +84,6 @@ TEST(BodyWeight, searchedBackwardsThenForwards)
     EXPECT_FLOAT_EQ(weights.poundsAt(4), 158.0f);
 }
 
-TEST(BodyWeight, keywordValuesInKilogramsAndFixedWeight)
-{
-    ViewLog log = weighedLog();
-    EXPECT_NEAR(BodyWeights(log.store, runningOnly(0, 1)).poundsAt(4), 158 * 2.2046f, 1e-3f);
-    EXPECT_FLOAT_EQ(BodyWeights(log.store, runningOnly(150)).poundsAt(4), 150.0f);
-}
-
 TEST(BodyWeight, noKeywordAnywhereCountsNoCalories)
 {
     ViewLog log;
@@ -102,57 +95,24 @@ TEST(BodyWeight, noKeywordAnywhereCountsNoCalories)
     EXPECT_EQ(entryCalories(log.store, 0, settings, weights), 0.0f);
 }
 
-TEST(EntryCalories, oneMileRunAt150Pounds)
+// A 150-pound athlete: a mile's run by distance, a row by time (its pair is
+// "Default"), and a sport linked to no row or to one that has gone.
+TEST(EntryCalories, byDistanceOrByTime)
 {
     ViewLog log;
-    log.sport("Running", 'R', DistanceUnit::Miles);
+    log.sport("Running", 'R', DistanceUnit::Miles).sport("Rowing", 'O', DistanceUnit::Meters);
     log.store.sports[1].calorieIndex = 0;
+    log.store.sports[2].calorieIndex = 1;
     log.add({.date = "03/01/02", .sportLetter = 'R', .minutes = 8, .distance = 1});
-    const CalorieSettings settings = runningOnly(150);
-    EXPECT_NEAR(entryCalories(log.store, 0, settings, BodyWeights(log.store, settings)), 97.95f, 1e-3f);
-}
-
-TEST(EntryCalories, distanceGoesThroughMiles)
-{
-    ViewLog log;
-    log.sport("Swimming", 'S', DistanceUnit::Meters);
-    log.store.sports[1].calorieIndex = 0;
-    log.add({.date = "03/01/02", .sportLetter = 'S', .minutes = 40, .distance = 1609.344f});
-    const CalorieSettings settings{"Wt", 100, 0, {{"Swimming", 2.93f}}};
-    EXPECT_NEAR(entryCalories(log.store, 0, settings, BodyWeights(log.store, settings)), 293.0f, 1e-2f);
-}
-
-TEST(EntryCalories, defaultPairUsesTimeEvenWithADistance)
-{
-    ViewLog log;
-    log.sport("Rowing", 'O', DistanceUnit::Meters);
-    log.store.sports[1].calorieIndex = 1;  // "Default"
-    log.add({.date = "03/01/02", .sportLetter = 'O', .minutes = 90, .distance = 5000});
-    const CalorieSettings settings = runningOnly(150);
-    EXPECT_NEAR(entryCalories(log.store, 0, settings, BodyWeights(log.store, settings)), 150 * 0.2f * 1.5f, 1e-3f);
-}
-
-TEST(EntryCalories, withoutDistanceTimeIsUsed)
-{
-    ViewLog log;
-    log.sport("Running", 'R', DistanceUnit::Miles);
-    log.store.sports[1].calorieIndex = 0;
-    log.add({.date = "03/01/02", .sportLetter = 'R', .minutes = 60});
-    const CalorieSettings settings = runningOnly(100);
-    EXPECT_NEAR(entryCalories(log.store, 0, settings, BodyWeights(log.store, settings)), 65.3f, 1e-3f);
-}
-
-TEST(EntryCalories, sportWithoutAPairCountsNothing)
-{
-    ViewLog log;
-    log.sport("Running", 'R', DistanceUnit::Miles);
-    log.add({.date = "03/01/02", .sportLetter = 'R', .minutes = 60, .distance = 6});
+    log.add({.date = "03/02/02", .sportLetter = 'O', .minutes = 90, .distance = 5000});
     const CalorieSettings settings = runningOnly(150);
     const BodyWeights weights(log.store, settings);
-    log.store.sports[1].calorieIndex = -1;
-    EXPECT_EQ(entryCalories(log.store, 0, settings, weights), 0.0f);
-    log.store.sports[1].calorieIndex = 9;  // a row that has gone
-    EXPECT_EQ(entryCalories(log.store, 0, settings, weights), 0.0f);
+    EXPECT_NEAR(entryCalories(log.store, 0, settings, weights), 97.95f, 1e-3f);
+    EXPECT_NEAR(entryCalories(log.store, 1, settings, weights), 150 * 0.2f * 1.5f, 1e-3f);
+    for (int row : {-1, 9}) {
+        log.store.sports[1].calorieIndex = row;
+        EXPECT_EQ(entryCalories(log.store, 0, settings, weights), 0.0f) << row;
+    }
 }
 
 }  // namespace

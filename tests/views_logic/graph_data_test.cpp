@@ -218,32 +218,6 @@ TEST(GraphKeywords, timeValuesGiveTimeLabels)
     EXPECT_EQ(data.tickLabels[4], "4:10:00");
 }
 
-TEST(GraphKeywords, aKeywordThatHasGoneGraphsTime)
-{
-    ViewLog log = keywordLog("2");
-    const GraphData data = buildGraphData(log.store, weeksFrom(log.store, kMarch4, kGraphFirstKeyword + 5, 0));
-    EXPECT_EQ(data.type, kGraphTime);
-    EXPECT_EQ(data.verticalCaption, "Hours");
-}
-
-TEST(GraphTypes, distanceAndPaceNeedOneSport)
-{
-    EXPECT_TRUE(graphNeedsOneSport(kGraphDistance));
-    EXPECT_TRUE(graphNeedsOneSport(kGraphPace));
-    EXPECT_FALSE(graphNeedsOneSport(kGraphCalories));
-    EXPECT_FALSE(graphNeedsOneSport(kGraphFirstKeyword));
-}
-
-TEST(GraphPeriods, monthsAndOtherSettings)
-{
-    const GraphSpan months = graphSpan(6);
-    EXPECT_EQ(months.periods, 38);
-    EXPECT_EQ(months.labelStep, 3);
-    EXPECT_TRUE(months.months);
-    EXPECT_EQ(graphSpan(12).periods, 1);
-    EXPECT_EQ(periodFirstDay(monthIndexOf({2002, 3, 17}), true, {}), (CalendarDate{2002, 3, 1}));
-}
-
 // ---- Navigation -----------------------------------------------------------
 
 ViewLog spreadLog()
