@@ -25,6 +25,7 @@
 #include "views/graph_painter.h"
 #include "views/logic/day_data.h"
 #include "views/logic/graph_data.h"
+#include "views/logic/graph_navigation.h"
 #include "views/logic/totals.h"
 #include "views/logic/week_data.h"
 #include "views/totals_list.h"

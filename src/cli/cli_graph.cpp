@@ -13,6 +13,7 @@
 #include "paths.h"
 #include "shell/logic/graph_settings.h"
 #include "views/logic/graph_data.h"
+#include "views/logic/graph_navigation.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "view_log_builder.h"
 #include "views/logic/graph_data.h"
+#include "views/logic/graph_navigation.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "shell/logic/graph_settings.h"
 #include "views/graph_painter.h"
 #include "views/logic/graph_data.h"
+#include "views/logic/graph_navigation.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "values/time_value.h"
@@ -16,8 +17,7 @@ constexpr GraphSpan kSpans[kGraphPeriodCount] = {
     {12, 12, 1, true},  {25, 12, 2, true},  {38, 12, 3, true},  {51, 12, 4, true},
 };
 
-// The log's calendar: dates from 1950 to 2049.
-constexpr CalendarDate kFirstDay{1950, 1, 1};
+// The last day of the log's calendar.
 constexpr CalendarDate kLastDay{2049, 12, 31};
 
 // Field number field (0 kind, 1 abbreviation, 2 label) of a keyword's text.
@@ -47,6 +47,7 @@ bool counts(const LogStore& store, const LogEntry& entry, int type, int sport)
     return !isMultiSport(store.sports[entry.sportIndex]);
 }
 
+// Types 0-4 count only sports 1 and up: slot 0 is the all-sports total.
 void accumulate(GraphPeriod& period, const LogEntry& entry, int type)
 {
     GraphSlot& total = period.sums[0];
@@ -55,14 +56,11 @@ void accumulate(GraphPeriod& period, const LogEntry& entry, int type)
     if (!paceWithout) {
         slot.distance += entry.distance;
         slot.minutes += entry.minutes;
-        // Slot 0 is the sport "None" only for keywords: here it is the total.
-        if (&slot != &total)
-            total.minutes += entry.minutes;
+        total.minutes += entry.minutes;
     }
     if (entry.distance != 0.0f || entry.minutes != 0.0f) {
         ++slot.count;
-        if (&slot != &total)
-            ++total.count;
+        ++total.count;
     }
 }
 
@@ -98,20 +96,6 @@ std::string verticalCaptionOf(int type, const SportDef& sport)
         default:
             return "kCalories Burned";
     }
-}
-
-int clampPeriod(int period, bool months, const CalendarDate& weekOrigin)
-{
-    const int first = months ? monthIndexOf(kFirstDay) : 0;
-    return std::clamp(period, first, lastPeriod(months, weekOrigin));
-}
-
-// Today as an entry dated today would be: through a date text with a
-// two-digit year in the log's date order.
-CalendarDate todayAsEntry(const LogStore& store, const CalendarDate& today)
-{
-    const DateFormat format = store.preferences.dateFormat();
-    return parseDate(formatDate(today, format), format);
 }
 
 }  // namespace
@@ -203,14 +187,14 @@ GraphScale graphScale(float vMax, float vMin, bool based, bool hours)
     return scale;
 }
 
-GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
+namespace {
+
+// The periods shown with their first days, the labels and the texts that do
+// not depend on the entries.
+GraphData graphFrame(const LogStore& store, const GraphRequest& req)
 {
     GraphData data;
-    data.span = graphSpan(request.graphPeriod);
-    // A keyword that has left the log is graphed as time.
-    GraphRequest req = request;
-    if (req.type < 0 || (req.type >= kGraphFirstKeyword && req.type - kGraphFirstKeyword >= store.keywordCount))
-        req.type = kGraphTime;
+    data.span = graphSpan(req.graphPeriod);
     data.type = req.type;
     data.sport = req.sport;
     data.sportCount = store.sportCount;
@@ -225,19 +209,23 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
                                   : req.sport <= store.sportCount ? std::string(store.sports[req.sport].name.view())
                                                                   : std::string());
     const bool months = data.span.months;
-    const int n = data.span.periods;
-    const int first = request.firstPeriod;
-
-    data.periods.resize(static_cast<std::size_t>(n));
-    for (int p = 0; p < n; ++p) {
+    const int first = req.firstPeriod;
+    data.periods.resize(static_cast<std::size_t>(data.span.periods));
+    for (int p = 0; p < data.span.periods; ++p) {
         data.periods[p].period = first + p;
         data.periods[p].firstDay = periodFirstDay(first + p, months, store.weekOrigin);
     }
     for (int f = 0; f < data.span.labels; ++f)
         data.labelDays.push_back(periodFirstDay(first + (f + 1) * data.span.labelStep - 1, months, store.weekOrigin));
-    if (store.entryCount == 0)
-        return data;
+    return data;
+}
 
+// Every entry that counts into the sums of its period. An entry's period
+// places it, so the log's order does not matter and nothing outside the
+// periods shown (the one after the last included) reaches the scale.
+// Returns whether a keyword value read was a time.
+bool sumPeriods(GraphData& data, const LogStore& store, const GraphRequest& req)
+{
     std::string_view abbreviation;
     if (data.keyword) {
         const KeywordDef& keyword = store.keywords[req.type - kGraphFirstKeyword];
@@ -245,11 +233,14 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
         data.averaged = keywordField(keyword, 0) == "1";
     }
     const bool calories = req.type == kGraphCalories;
-    const BodyWeights weights(store, calories ? req.calories : CalorieSettings{"", 1.0f, 0, {}});
+    std::optional<BodyWeights> weights;
+    if (calories)
+        weights.emplace(store, req.calories);
     bool timeValues = false;
+    const int n = data.span.periods;
     for (std::size_t i = 0; i < store.entryCount; ++i) {
         const LogEntry& entry = store.entry(i);
-        const int p = entryPeriod(entry, months) - first;
+        const int p = entryPeriod(entry, data.span.months) - req.firstPeriod;
         if (p < 0 || p >= n || !counts(store, entry, req.type, req.sport))
             continue;
         GraphPeriod& period = data.periods[static_cast<std::size_t>(p)];
@@ -261,39 +252,62 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
             continue;
         }
         accumulate(period, entry, req.type);
-        if (calories) {
-            const float kcal = entryCalories(store, i, req.calories, weights);
-            if (kcal > 0.0f) {
-                period.sums[entry.sportIndex].calories += kcal / 1000.0f;
-                period.sums[0].calories += kcal / 1000.0f;
-            }
+        const float kcal = calories ? entryCalories(store, i, req.calories, *weights) : 0.0f;
+        if (kcal > 0.0f) {
+            period.sums[entry.sportIndex].calories += kcal / 1000.0f;
+            period.sums[0].calories += kcal / 1000.0f;
         }
     }
+    return timeValues;
+}
+
+struct ValueRange {
+    float largest = 5.0f;
+    float smallest = 99999.0f;
+};
+
+// Each period's value as its bar uses it, and the range the scale spans.
+ValueRange valuePeriods(GraphData& data, const SportDef& sport, std::size_t slotIndex, bool based)
+{
+    ValueRange range;
+    for (GraphPeriod& period : data.periods) {
+        const GraphSlot& slot = period.sums[slotIndex];
+        if (data.keyword) {
+            period.value =
+                data.averaged && slot.minutes != 0.0f ? slot.minutes / static_cast<float>(slot.count) : slot.minutes;
+        } else if (data.type == kGraphPace) {
+            if (slot.minutes > 0.0f && slot.distance > 0.0f)
+                period.value = paceFromTime(slot.minutes, slot.distance, sport.distanceUnits, sport.paceUnits);
+        } else {
+            period.value = sportPartValue(data.type, slot);
+        }
+        period.hasValue = period.value != 0.0f;
+        range.largest = std::max(range.largest, period.value);
+        // Periods without a value have no bar and do not pull the axis down.
+        if (based && period.hasValue)
+            range.smallest = std::min(range.smallest, period.value);
+    }
+    return range;
+}
+
+}  // namespace
+
+GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
+{
+    // A keyword that has left the log is graphed as time.
+    GraphRequest req = request;
+    if (req.type < 0 || (req.type >= kGraphFirstKeyword && req.type - kGraphFirstKeyword >= store.keywordCount))
+        req.type = kGraphTime;
+    GraphData data = graphFrame(store, req);
+    if (store.entryCount == 0)
+        return data;
+    const bool timeValues = sumPeriods(data, store, req);
 
     const bool based = req.type == kGraphPace || data.averaged;
     const std::size_t s = data.keyword || req.sport > store.sportCount ? 0 : static_cast<std::size_t>(req.sport);
     const SportDef& sport = store.sports[s];
-    float vMax = 5.0f;
-    float vMin = 99999.0f;
-    for (GraphPeriod& period : data.periods) {
-        const GraphSlot& slot = period.sums[data.keyword ? 0 : s];
-        if (data.keyword) {
-            period.value =
-                data.averaged && slot.minutes != 0.0f ? slot.minutes / static_cast<float>(slot.count) : slot.minutes;
-        } else if (req.type == kGraphPace) {
-            if (slot.minutes > 0.0f && slot.distance > 0.0f)
-                period.value = paceFromTime(slot.minutes, slot.distance, sport.distanceUnits, sport.paceUnits);
-        } else {
-            period.value = sportPartValue(req.type, slot);
-        }
-        period.hasValue = period.value != 0.0f;
-        vMax = std::max(vMax, period.value);
-        // Periods without a value have no bar and do not pull the axis down.
-        if (based && period.hasValue)
-            vMin = std::min(vMin, period.value);
-    }
-
-    const GraphScale scale = graphScale(vMax, vMin, based, req.type == kGraphTime);
+    const ValueRange range = valuePeriods(data, sport, s, based);
+    const GraphScale scale = graphScale(range.largest, range.smallest, based, req.type == kGraphTime);
     data.hasScale = true;
     data.base = scale.base;
     data.axisSpan = scale.span;
@@ -308,72 +322,6 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     if (!data.keyword)
         data.verticalCaption = verticalCaptionOf(req.type, sport);
     return data;
-}
-
-void placeGraphInitially(GraphFirsts& firsts, const LogStore& store, int currentEntry, int graphPeriod,
-                         const CalendarDate& today)
-{
-    const GraphSpan span = graphSpan(graphPeriod);
-    int reference = 0;
-    if (currentEntry >= 0 && currentEntry < store.entryCount)
-        reference = entryPeriod(store.entry(static_cast<std::size_t>(currentEntry)), span.months);
-    else if (store.entryCount > 0)
-        reference = entryPeriod(store.entry(store.entryCount - 1u), span.months);
-    else
-        reference = periodOf(todayAsEntry(store, today), span.months, store.weekOrigin);
-    firsts.of(span.months) = clampPeriod(reference - span.periods + 1, span.months, store.weekOrigin);
-}
-
-void stepGraph(GraphFirsts& firsts, int graphPeriod, int step, const CalendarDate& weekOrigin)
-{
-    const bool months = graphSpan(graphPeriod).months;
-    if (firsts.of(months) >= 0)
-        firsts.of(months) = clampPeriod(firsts.of(months) + step, months, weekOrigin);
-}
-
-void pickGraphDate(GraphFirsts& firsts, const CalendarDate& day, const CalendarDate& weekOrigin)
-{
-    firsts.week = clampPeriod(periodOf(day, false, weekOrigin), false, weekOrigin);
-    firsts.month = clampPeriod(periodOf(day, true, weekOrigin), true, weekOrigin);
-}
-
-void changeGraphPeriod(GraphFirsts& firsts, const LogStore& store, int oldPeriod, int newPeriod,
-                       const CalendarDate& pickerDay)
-{
-    const GraphSpan from = graphSpan(oldPeriod);
-    const GraphSpan to = graphSpan(newPeriod);
-    if (store.entryCount == 0 || firsts.of(from.months) < 0)
-        return;
-    const int no = from.periods;
-    const int nn = to.periods;
-    const CalendarDate& origin = store.weekOrigin;
-    if (from.months != to.months) {
-        // About the same end of the span, in the other kind of period.
-        pickGraphDate(firsts, pickerDay, origin);
-        if (to.months)
-            firsts.month = clampPeriod(firsts.month + no / 4 - nn + 1, true, origin);
-        else
-            firsts.week = clampPeriod(firsts.week + (no * 53 - 53) / 12 - nn + 1, false, origin);
-        return;
-    }
-    int& first = firsts.of(to.months);
-    if (nn > no) {
-        const int last = entryPeriod(store.entry(store.entryCount - 1u), to.months);
-        if (first + nn - 1 > last)
-            first = last - nn + 1;
-    } else {
-        first += no - nn;
-    }
-    first = clampPeriod(first, to.months, origin);
-}
-
-int graphFirstPeriod(GraphFirsts& firsts, const LogStore& store, int currentEntry, int graphPeriod,
-                     const CalendarDate& today)
-{
-    const bool months = graphSpan(graphPeriod).months;
-    if (firsts.of(months) < 0)
-        placeGraphInitially(firsts, store, currentEntry, graphPeriod, today);
-    return firsts.of(months);
 }
 
 std::string graphKeywordLabel(const LogStore& store, int index)

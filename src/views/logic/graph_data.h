@@ -122,31 +122,5 @@ struct GraphScale {
 // averaged keywords; pass based as true for those); largest in the bar's units.
 GraphScale graphScale(float vMax, float vMin, bool based, bool hours);
 
-// ---- Where the graph stands ----------------------------------------------
-
-// The first periods shown; -1 until chosen.
-struct GraphFirsts {
-    int week = -1;
-    int month = -1;
-    int& of(bool months) { return months ? month : week; }
-    int of(bool months) const { return months ? month : week; }
-};
-
-// The first time: the period of the current entry (else of the last entry,
-// else of today) becomes the last one shown, for the active kind of period.
-void placeGraphInitially(GraphFirsts& firsts, const LogStore& store, int currentEntry, int graphPeriod,
-                         const CalendarDate& today);
-// An arrow: one period earlier (-1) or later (+1).
-void stepGraph(GraphFirsts& firsts, int graphPeriod, int step, const CalendarDate& weekOrigin);
-// The date picker: the period holding the day becomes the first shown.
-void pickGraphDate(GraphFirsts& firsts, const CalendarDate& day, const CalendarDate& weekOrigin);
-// Another period setting. pickerDay is the day the picker shows.
-void changeGraphPeriod(GraphFirsts& firsts, const LogStore& store, int oldPeriod, int newPeriod,
-                       const CalendarDate& pickerDay);
-// The first period of the active kind, placed first when unset, kept within
-// the calendar.
-int graphFirstPeriod(GraphFirsts& firsts, const LogStore& store, int currentEntry, int graphPeriod,
-                     const CalendarDate& today);
-
 // The label of keyword number index: the third field of its text.
 std::string graphKeywordLabel(const LogStore& store, int index);
