@@ -107,6 +107,7 @@ public slots:
     void onSortEntries();
     void onPreferences();
     void onSports();
+    void onCalories();
     void onMakeDefaultLog();
     void onMakeMergeLog();
     void onAddToStartMenu();

@@ -61,8 +61,8 @@ void MainWindow::buildMenus()
     file->addSeparator();
     connect(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &QAction::triggered, this,
             &MainWindow::onExit);
-    connect(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")), &QAction::triggered,
-            this, &MainWindow::onExitWithoutSaving);
+    connect(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")), &QAction::triggered, this,
+            &MainWindow::onExitWithoutSaving);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     const std::pair<int, const char*> editCommands[] = {
@@ -75,8 +75,8 @@ void MainWindow::buildMenus()
     }
 
     QMenu* select = bar->addMenu(QStringLiteral("&Select"));
-    connect(addCommand(select, cmd::SelectAll, QStringLiteral("&All"), ctrlKeys(Qt::Key_A)), &QAction::triggered,
-            this, &MainWindow::onSelectAll);
+    connect(addCommand(select, cmd::SelectAll, QStringLiteral("&All"), ctrlKeys(Qt::Key_A)), &QAction::triggered, this,
+            &MainWindow::onSelectAll);
     select->addSeparator();
     auto* modes = new QActionGroup(this);
     QAction* only = addCommand(select, cmd::ShowSelectedOnly, QStringLiteral("Show Selected &Only"));
@@ -96,7 +96,8 @@ void MainWindow::buildMenus()
             &MainWindow::onPreferences);
     connect(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &QAction::triggered, this,
             &MainWindow::onSports);
-    addCommand(configure, cmd::Calories, QStringLiteral("&Calories"))->setEnabled(false);
+    connect(addCommand(configure, cmd::Calories, QStringLiteral("&Calories")), &QAction::triggered, this,
+            &MainWindow::onCalories);
     addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts"))->setEnabled(false);
     QMenu* log = special->addMenu(QStringLiteral("&Log"));
     connect(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &QAction::triggered, this,
@@ -106,8 +107,8 @@ void MainWindow::buildMenus()
     QMenu* palm = special->addMenu(QStringLiteral("&Palm"));
     connect(addCommand(palm, cmd::MakeMergeLog, QStringLiteral("Make Palm &Upload (Merge) Log")), &QAction::triggered,
             this, &MainWindow::onMakeMergeLog);
-    connect(addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder")),
-            &QAction::triggered, this, &MainWindow::onSetDownloadFolder);
+    connect(addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder")), &QAction::triggered,
+            this, &MainWindow::onSetDownloadFolder);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     connect(addCommand(help, cmd::Manual, QStringLiteral("&Manual")), &QAction::triggered, this, &MainWindow::onManual);
@@ -138,14 +139,14 @@ void MainWindow::onNew()
     if (store.modified && !leaveLog())
         return;
     const int oldEntries = store.entryCount;
-    UserPrompt::FileQuestion question{msg::kNewFileTitle, "MyNewLog.dat", "",
-                                      UserPrompt::FileFilter::Logs};
+    UserPrompt::FileQuestion question{msg::kNewFileTitle, "MyNewLog.dat", "", UserPrompt::FileFilter::Logs};
     std::optional<std::string> chosen = prompt.saveFileName(question);
     if (chosen) {
         store.setFileName(*chosen);
         store.entryCount = 0;
         store.shownCount = 0;
-        setWindowTitle(QStringLiteral("The Orvanta - %1, 0/0 entries").arg(QFile::decodeName(store.displayName.c_str())));
+        setWindowTitle(
+            QStringLiteral("The Orvanta - %1, 0/0 entries").arg(QFile::decodeName(store.displayName.c_str())));
         store.modified = true;
         bool retain = oldEntries > 0 &&
                       prompt.message(msg::kCaption, kRetainQuestion, UserPrompt::Icon::Question,
@@ -259,8 +260,8 @@ void MainWindow::onEditCommand(int commandId)
     QWidget* focus = QApplication::focusWidget();
     if (!focus)
         return;
-    const char* method = commandId == cmd::Undo  ? "undo"
-                         : commandId == cmd::Cut ? "cut"
+    const char* method = commandId == cmd::Undo   ? "undo"
+                         : commandId == cmd::Cut  ? "cut"
                          : commandId == cmd::Copy ? "copy"
                                                   : "paste";
     if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
@@ -304,6 +305,13 @@ void MainWindow::onSports()
     if (m_context.dialogs.editSports(this, m_context))
         refreshPages();
     updateTitle();
+}
+
+void MainWindow::onCalories()
+{
+    m_context.dialogs.editCalories(this, m_context);
+    if (Page* graph = page(static_cast<int>(PageIndex::Graph)); graph && currentPage() == graph->index())
+        graph->update();
 }
 
 void MainWindow::onMakeDefaultLog()

@@ -365,11 +365,20 @@ TEST_F(MainWindowTest, selectAll_selectsEveryEntryAndRetitles)
 
 TEST_F(MainWindowTest, laterCommands_arePresentButDisabled)
 {
-    for (int id : {cmd::Print, cmd::Calories, cmd::Fonts}) {
+    for (int id : {cmd::Print, cmd::Fonts}) {
         ASSERT_NE(window->action(id), nullptr) << id;
         EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     }
     EXPECT_EQ(window->action(cmd::Exit)->shortcuts().size(), 2) << "Ctrl+Q and Ctrl+Shift+Q";
+}
+
+TEST_F(MainWindowTest, configureCalories_opensTheCalorieDialog)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->tabBar()->setCurrentIndex(5);
+    ASSERT_TRUE(window->action(cmd::Calories)->isEnabled());
+    window->action(cmd::Calories)->trigger();
+    EXPECT_EQ(dialogs.calls, std::vector<std::string>{"calories"});
 }
 
 TEST_F(MainWindowTest, tabs_switchPagesAndRememberWhereSelectReturns)

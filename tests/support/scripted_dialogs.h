@@ -42,5 +42,10 @@ public:
         calls.push_back("sports");
         return false;
     }
+    bool editCalories(QWidget*, AppContext&) override
+    {
+        calls.push_back("calories");
+        return false;
+    }
     void showAbout(QWidget*) override { calls.push_back("about"); }
 };
