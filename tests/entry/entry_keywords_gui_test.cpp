@@ -162,6 +162,27 @@ TEST_F(EntryKeywordsGui, memorizeFiveKilometres_thenAutofill_fillsUnitsKmAndFive
     EXPECT_EQ(focusedField(), page.routeEdit());
 }
 
+// An "&" in a label or a route name is shown, not taken as the mark of a
+// shortcut letter; pressing that letter in the popup does not choose it.
+TEST_F(EntryKeywordsGui, ampersandsInLabelsAndRouteNames_showAsThemselves)
+{
+    addKeyword(store, KeywordKind::NonNumeric, "HS", "Hills & Sprints");
+    store.routes[0].text = "Park & Ride\tTR\t5K\t\t\tPark\t\t";
+    store.routeCount = 1;
+    for (QToolButton* button : {entryPage().keywordButton(), entryPage().autofillButton()}) {
+        QStringList shown;
+        WhenShown::menu([&shown](QMenu& menu) {
+            for (QAction* action : menu.actions())
+                if (!QKeySequence::mnemonic(action->text()).isEmpty())
+                    shown.append(action->text());
+            menu.close();
+        });
+        button->click();
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(QStringLiteral(", ")).toStdString();
+    }
+    EXPECT_EQ(store.routeCount, 1);
+}
+
 TEST_F(EntryKeywordsGui, memorize_emptyForm_saysSo_cancelledNameAddsNothing)
 {
     ScriptedEntryDialogs entryDialogs;

@@ -57,6 +57,11 @@ DataEntryPage::~DataEntryPage()
     m_form = nullptr;
 }
 
+void DataEntryPage::reloadFromLog()
+{
+    followDateFormat();
+}
+
 void DataEntryPage::refresh()
 {
     m_form->refresh();

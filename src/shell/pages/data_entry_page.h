@@ -54,6 +54,8 @@ public:
     // The sport list when the log's sports changed, Save or Modify, and the
     // recent entries anew.
     void refresh() override;
+    // The date picker's order; the sport list comes with refresh().
+    void reloadFromLog() override;
 
 protected:
     void placeControls(QSize client) override;

@@ -48,6 +48,15 @@ QStringList GraphPage::quantityItems() const
     return items;
 }
 
+void GraphPage::reloadFromLog()
+{
+    followDateFormat();
+    refill(m_quantity, quantityItems());
+    AppSettings& settings = m_context.settings;
+    settings.graphType = correctedGraphType(m_quantity->currentIndex(), m_context.store.keywordCount);
+    m_quantity->setCurrentIndex(settings.graphType);
+}
+
 void GraphPage::placeControls(QSize client)
 {
     const GraphGeometry g = graphGeometry(client.width(), client.height());

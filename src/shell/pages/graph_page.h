@@ -20,6 +20,9 @@ public:
     // Filled by the graph when it draws.
     QComboBox* sportCombo() const { return m_sport; }
 
+    // The keyword quantities and the picker's date order.
+    void reloadFromLog() override;
+
 protected:
     void placeControls(QSize client) override;
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -274,6 +275,23 @@ QListView* Page::addList(int id)
     list->setUniformItemSizes(true);
     remember(list, controlName(id), false);
     return list;
+}
+
+void Page::followDateFormat()
+{
+    const QString format = dateDisplayFormat(m_context.store);
+    for (QWidget* control : std::as_const(m_controls))
+        if (auto* picker = qobject_cast<QDateEdit*>(control); picker && picker->displayFormat() != format)
+            picker->setDisplayFormat(format);
+}
+
+void Page::refill(QComboBox* combo, const QStringList& items)
+{
+    const QString chosen = combo->currentText();
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(std::max(0, static_cast<int>(items.indexOf(chosen))));
 }
 
 void Page::finishTabOrder()
