@@ -265,7 +265,10 @@ void EntryFormController::sportChosen(int index)
 void EntryFormController::focusField(FormField field)
 {
     WritingScope writing(m_writing);
-    m_fields[slot(field)]->setFocus(Qt::OtherFocusReason);
+    if (field == FormField::Date)
+        m_page.focusDate();
+    else
+        m_fields[slot(field)]->setFocus(Qt::OtherFocusReason);
 }
 
 void EntryFormController::moveFocus(FormField from, bool forward)

@@ -230,7 +230,7 @@ void MainWindow::startUp()
         // the form, with the focus in its date, so a workout can be typed at once.
         reloadPages();
         if (auto* form = qobject_cast<DataEntryPage*>(page(currentPage())))
-            form->entryDate()->setFocus();
+            form->focusDate();
     } else if (m_context.dialogs.askLogChoice(this) == ShellDialogs::LogChoice::NewLog) {
         onNew();
     } else {

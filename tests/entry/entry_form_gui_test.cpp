@@ -318,7 +318,7 @@ TEST_F(EntryFormGui, datePicker_typedWithSeparators_takesEachPart)
         QDate expected;
     };
     for (const Typed& row : {Typed{"03/21/10", QDate(2010, 3, 21)}, Typed{"3/5/09", QDate(2009, 3, 5)},
-                             Typed{"12/31/99", QDate(1999, 12, 31)}}) {
+                             Typed{"12/31/49", QDate(2049, 12, 31)}}) {
         focus(date);
         date->setSelectedSection(QDateTimeEdit::MonthSection);
         type(QString::fromLatin1(row.keys));

@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, resize_keepsWhatWasTyped)
 const char* const kSwimLog =
     "Sports List: 1\r\n"
     "Swimming\tSYsyd\r\n"
-    "Preferences: 2  1  1  1  1  2  0\r\n"
+    "Preferences: 2  1  1  2  1  1  0\r\n"
     "Routes: 1\r\n"
     "Pool\tTS\t1000Y\t\t\t50m pool\t\t\r\n"
     "Keywords: 1\r\n"
@@ -435,7 +435,9 @@ TEST_F(MainWindowTest, startUp_withANamedLog_staysOnTheFormWithTheFocusInTheDate
     auto* form = qobject_cast<DataEntryPage*>(window->page(0));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(window->focusWidget(), form->entryDate());
-    EXPECT_EQ(comboTexts(form->sportCombo()), (QStringList{"Running", "Cycling"}));
+    QTest::keyClicks(form->entryDate(), "03/21/10");
+    EXPECT_EQ(form->entryDate()->date(), QDate(2010, 3, 21)) << "a date typed at once";
+    EXPECT_EQ(comboTexts(form->sportCombo()), (QStringList{"None", "Running", "Cycling"}));
 
     prompt.answers = {UserPrompt::Answer::Ok};
     store->modified = true;

@@ -1,5 +1,6 @@
 #include "shell/pages/page.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -10,9 +11,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <algorithm>
@@ -50,6 +54,33 @@ public:
         return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kListRowHeight);
     }
 };
+
+// The page's combo boxes give their text the room a closed list box had:
+// two pixels from the frame rather than the style's four, so that the
+// longest item of a narrow box ("meters" in the units) shows whole.
+class CompactComboStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control == CC_ComboBox && sub == SC_ComboBoxEditField)
+            r.setLeft(std::max(option->rect.left() + 2, r.left() - 2));
+        return r;
+    }
+};
+
+QStyle* compactComboStyle()
+{
+    // One for the program, made from the application's style when first needed.
+    static QPointer<CompactComboStyle> style;
+    if (!style) {
+        style = new CompactComboStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 QRect toQRect(const PixelRect& r)
 {
@@ -221,6 +252,7 @@ QToolButton* Page::addPaintedButton(int id, ButtonIcon icon, QColor fill)
 QComboBox* Page::addCombo(const QString& name, const QStringList& items, bool tabStop)
 {
     auto* combo = new QComboBox(this);
+    combo->setStyle(compactComboStyle());
     combo->setEditable(false);
     combo->addItems(items);
     if (!items.isEmpty())
