@@ -32,6 +32,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     m_canvas = new QWidget(this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
     m_canvas->installEventFilter(this);
+    // Where no page covers it (below the Select page) the window shows the
+    // system's window colour, the colour of a text box's background.
+    m_canvas->setBackgroundRole(QPalette::Base);
+    m_canvas->setAutoFillBackground(true);
     setCentralWidget(m_canvas);
 
     m_tabBar = new QTabBar(m_canvas);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -531,6 +532,22 @@ TEST_F(MainWindowTest, about_opensWithAltQuestionMarkAsWithAltSlash)
     // "?" is typed with Shift on most keyboards.
     QTest::keyClick(window.get(), Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"about", "about"}));
+}
+
+// Below the Select page, the only page shorter than the window, the window
+// shows its own colour; rows longer than a list are cut, not shortened with
+// an ellipsis.
+TEST_F(MainWindowTest, areaBelowTheSelectPage_isTheWindowColour_listRowsAreCut)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->switchToPage(static_cast<int>(PageIndex::Select));
+    const QImage canvas = window->canvas()->grab().toImage();
+    const QColor below(canvas.pixel(10, window->page(static_cast<int>(PageIndex::Select))->geometry().bottom() + 10));
+    EXPECT_EQ(below, window->canvas()->palette().color(QPalette::Base));
+
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    for (const int id : {ctl::LogList, ctl::RecentList})
+        EXPECT_EQ(window->findChild<QListView*>(controlName(id))->textElideMode(), Qt::ElideNone) << id;
 }
 
 }  // namespace

@@ -305,6 +305,9 @@ QListView* Page::addList(int id)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    // A row longer than the list is cut at its edge, as the columns are
+    // counted to be, never shortened with an ellipsis.
+    list->setTextElideMode(Qt::ElideNone);
     remember(list, controlName(id), false);
     return list;
 }
