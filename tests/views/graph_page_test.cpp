@@ -110,10 +110,10 @@ TEST_F(GraphPageTest, aNewKeywordJoinsTheTypeList)
     EXPECT_EQ(page->quantityCombo()->currentIndex(), kGraphFirstKeyword + 1);
     store.keywords[2].text = "2\tHR\tHeart rate";
     store.keywordCount = 3;
-    page->refillFromLog();
+    page->reloadFromLog();
     EXPECT_EQ(items(page->quantityCombo()).mid(5), (QStringList{"Shoes worn", "Weight", "Heart rate"}));
     store.keywordCount = 1;
-    page->refillFromLog();
+    page->reloadFromLog();
     EXPECT_EQ(settings.graphType, kGraphTime) << "the graphed keyword has gone";
     EXPECT_EQ(page->quantityCombo()->currentIndex(), kGraphTime);
 }

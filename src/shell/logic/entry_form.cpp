@@ -39,8 +39,9 @@ void computeTime(EntryForm& form, const SportUnits& sport, const InputWarning& w
     const float miles = toMiles(readNumber(form.distance), form.units);
     std::string pace = form.pace;
     const float perMile = minutesPerMile(pace, sport.paceUnits, warn);
-    // A sport without pace units, or a pace of nothing, gives no time.
-    if (!usable(perMile))
+    // A sport without pace units, a pace of nothing or a distance of
+    // nothing gives no time.
+    if (!usable(perMile) || !usable(miles))
         return;
     form.pace = pace;
     form.time = "~" + formatTime(static_cast<float>(perMile * miles));
@@ -51,7 +52,9 @@ void computeDistance(EntryForm& form, const SportUnits& sport, const InputWarnin
     const float minutes = parseTime(std::string_view(form.time));
     std::string pace = form.pace;
     const float perMile = minutesPerMile(pace, sport.paceUnits, warn);
-    if (!usable(perMile))
+    // Nothing is computed from zero: a time of nothing ("abc" became "00")
+    // gives no distance.
+    if (!usable(perMile) || !usable(minutes))
         return;
     form.pace = pace;
     form.distance = oneDecimal(fromMiles(static_cast<float>(minutes / perMile), sport.distanceUnits), true);
@@ -171,8 +174,13 @@ void normaliseField(EntryForm& form, FormField field, const SportUnits& sport, c
 
 void completeForm(EntryForm& form, const SportUnits& sport, const InputWarning& warn)
 {
-    form.computed = missingValue(form.time, form.distance, form.pace, form.computed);
-    switch (form.computed) {
+    // A leave that can compute nothing (fewer than two of the three filled)
+    // keeps the marker: a later Modify that changes one of the three must
+    // still compute again the one that was computed before.
+    const MissingValue missing = missingValue(form.time, form.distance, form.pace, form.computed);
+    if (missing != MissingValue::Nothing)
+        form.computed = missing;
+    switch (missing) {
         case MissingValue::Time:
             computeTime(form, sport, warn);
             break;

@@ -80,17 +80,19 @@ QStringList GraphPage::quantityItems() const
     return items;
 }
 
-void GraphPage::refillFromLog()
+void GraphPage::reloadFromLog()
 {
+    followDateFormat();
+    refill(m_quantity, quantityItems());
     AppSettings& settings = m_context.settings;
-    settings.graphType = correctedGraphType(settings.graphType, m_context.store.keywordCount);
-    showItems(m_quantity, quantityItems(), settings.graphType);
+    settings.graphType = correctedGraphType(m_quantity->currentIndex(), m_context.store.keywordCount);
+    m_quantity->setCurrentIndex(settings.graphType);
     update();
 }
 
 void GraphPage::refresh()
 {
-    refillFromLog();
+    update();
 }
 
 GraphFirsts GraphPage::firsts() const

@@ -24,8 +24,8 @@ public:
     QComboBox* sportCombo() const { return m_sport; }
 
     // The log changed: the type list takes the log's keywords anew (a type
-    // whose keyword has gone falls back to "Time") and the graph is redrawn.
-    void refillFromLog();
+    // whose keyword has gone falls back to "Time"), the picker its date order.
+    void reloadFromLog() override;
     void refresh() override;
 
     // What the graph would draw now: the first period placed, the sport list
