@@ -10,9 +10,9 @@
 #include "log/clock.h"
 #include "log/log_writer.h"
 #include "paths.h"
-#include "texts.h"
 #include "shell/logic/app_settings.h"
 #include "shell/logic/entry_form.h"
+#include "texts.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>

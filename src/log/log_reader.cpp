@@ -381,7 +381,7 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
     const std::string path = store.fileName;
     // A pipe or a device would block the read or never end: only a file
     // (or a folder, which has its own message) is opened.
-    if (struct stat info {}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+    if (struct stat info{}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
         return reportOpenFailure(store, prompt, options.isDefaultLog, EACCES);
     {
         int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -219,7 +219,7 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
 {
     MergeResult result;
     // A pipe or a device would block the read or never end.
-    if (struct stat info {}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+    if (struct stat info{}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
         result.status = MergeStatus::OpenFailed;
         inform(prompt, accessText(path));
         return result;

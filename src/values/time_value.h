@@ -19,8 +19,7 @@ inline constexpr const char* kTooManyPoints =
 // A typed time of this many minutes or more (100 hours) does not fit its
 // nine-character field, so it would change at every save.
 inline constexpr float kTooLongMinutes = 6000.0f;
-inline constexpr const char* kTimeTooLong =
-    "Times of 100 hours or more don't fit in a log; the time has been cleared.";
+inline constexpr const char* kTimeTooLong = "Times of 100 hours or more don't fit in a log; the time has been cleared.";
 
 // Minutes of a duration text. With normalise the text is rewritten in place
 // to the h:mm:ss form (keeping a leading "~") and the warnings may be given;

@@ -897,8 +897,8 @@ TEST_F(ReadLog, manyShortLines_costNoMoreThanTheirBytes)
             ScriptedPrompt quiet;
             own->setFileName(big);
             const ReadResult result = readLog(*own, quiet);
-            const bool expected = withHeader ? result == ReadResult::Ok && own->entryCount == 1
-                                             : result == ReadResult::NotALog;
+            const bool expected =
+                withHeader ? result == ReadResult::Ok && own->entryCount == 1 : result == ReadResult::NotALog;
             ::_exit(expected ? 0 : 1);
         }
         int status = 0;

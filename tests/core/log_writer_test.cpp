@@ -430,9 +430,10 @@ TEST_F(SaveLog, newBackupIsTheOldFileRenamedOverTheOldBackup)
 // next reading there.
 TEST_F(SaveLog, sportWithoutALetterIsWrittenWithoutANulByte)
 {
-    const std::string text = "Sports List: 2\r\nRunning\t\r\nCycling\tCKkph\r\nPreferences: 1  1  1  1  1  1  0\r\n"
-                             "Routes: 0\r\nKeywords: 0\r\n03/21/02\tTC\t20K\t40:00\t\t\t\r\n"
-                             "03/22/02\tTC\t30K\t60:00\t\t\t\r\n";
+    const std::string text =
+        "Sports List: 2\r\nRunning\t\r\nCycling\tCKkph\r\nPreferences: 1  1  1  1  1  1  0\r\n"
+        "Routes: 0\r\nKeywords: 0\r\n03/21/02\tTC\t20K\t40:00\t\t\t\r\n"
+        "03/22/02\tTC\t30K\t60:00\t\t\t\r\n";
     writeBytes(path("NoLetter.dat"), text);
     auto log = makeStore();
     log->setFileName(path("NoLetter.dat"));

@@ -45,8 +45,8 @@ TEST(TimeRoundTrip, textsThatOnlyLookNormalisedAreFormattedAnew)
         const char* normalised;
     };
     const Row rows[] = {
-        {"05:00", "5:00"},        {"75:00", "1:15:00"},   {"1:05:00.0", "1:05:00"},
-        {"~01:30:00", "~1:30:00"}, {"0:45", "0:45"}, {"45", "45:00"},
+        {"05:00", "5:00"},         {"75:00", "1:15:00"}, {"1:05:00.0", "1:05:00"},
+        {"~01:30:00", "~1:30:00"}, {"0:45", "0:45"},     {"45", "45:00"},
     };
     for (const Row& row : rows) {
         std::string text = row.typed;

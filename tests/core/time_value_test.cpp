@@ -117,18 +117,16 @@ TEST_P(FormatTimeTable, writesDuration)
 
 INSTANTIATE_TEST_SUITE_P(
     Durations, FormatTimeTable,
-    ::testing::Values(FormatRow{"hoursMinutesSeconds", 90.5f, "1:30:30"},
-                      FormatRow{"minutesPaddedAfterHours", 61.25f, "1:01:15"}, FormatRow{"wholeMinutes", 5.0f, "5:00"},
-                      FormatRow{"tenthsOfSecondKept", 5.51f, "5:30.6"},
-                      FormatRow{"halfMinuteHasZeroMinutes", 0.5f, "0:30"}, FormatRow{"shortSecondsPadded", 0.1f, "0:06"},
-                      FormatRow{"halfSecondAlone", 0.5f / 60.0f, "0:00.5"},
-                      FormatRow{"carryIntoMinutesNotHours", 59.9995f, "60:00"},
-                      FormatRow{"carryAfterHoursStopsInMinutes", 119.9999f, "1:60:00"},
-                      FormatRow{"carryToNextMinute", 1.9999f, "2:00"}, FormatRow{"tenHours", 600.0f, "10:00:00"},
-                      FormatRow{"justUnderAnHour", 59.5f, "59:30"}, FormatRow{"zero", 0.0f, "00"},
-                      FormatRow{"wholeHours", 120.0f, "2:00:00"},
-                      FormatRow{"halfSecond", 5.0f + 0.5f / 60.0f, "5:00.5"},
-                      FormatRow{"paceOfEightMinutes", 8.0f, "8:00"}, FormatRow{"paceTimesDistance", 49.6f, "49:36"}),
+    ::testing::Values(
+        FormatRow{"hoursMinutesSeconds", 90.5f, "1:30:30"}, FormatRow{"minutesPaddedAfterHours", 61.25f, "1:01:15"},
+        FormatRow{"wholeMinutes", 5.0f, "5:00"}, FormatRow{"tenthsOfSecondKept", 5.51f, "5:30.6"},
+        FormatRow{"halfMinuteHasZeroMinutes", 0.5f, "0:30"}, FormatRow{"shortSecondsPadded", 0.1f, "0:06"},
+        FormatRow{"halfSecondAlone", 0.5f / 60.0f, "0:00.5"}, FormatRow{"carryIntoMinutesNotHours", 59.9995f, "60:00"},
+        FormatRow{"carryAfterHoursStopsInMinutes", 119.9999f, "1:60:00"},
+        FormatRow{"carryToNextMinute", 1.9999f, "2:00"}, FormatRow{"tenHours", 600.0f, "10:00:00"},
+        FormatRow{"justUnderAnHour", 59.5f, "59:30"}, FormatRow{"zero", 0.0f, "00"},
+        FormatRow{"wholeHours", 120.0f, "2:00:00"}, FormatRow{"halfSecond", 5.0f + 0.5f / 60.0f, "5:00.5"},
+        FormatRow{"paceOfEightMinutes", 8.0f, "8:00"}, FormatRow{"paceTimesDistance", 49.6f, "49:36"}),
     [](const ::testing::TestParamInfo<FormatRow>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- cleanDecimal

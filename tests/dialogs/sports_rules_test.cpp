@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "rules_test_support.h"
 #include "log/log_reader.h"
 #include "log/log_writer.h"
+#include "rules_test_support.h"
 #include "shell/logic/sports_rules.h"
 
 namespace {

@@ -239,8 +239,8 @@ TEST_F(CliAdd, saveBeyondTheFileSizeLimit_isReported_logUntouched)
     const CliResult result = add({"--date", "2002-04-01", "--distance", "3"});
     ::setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err.rfind("Orvanta: Problem trying to create or write to file \"" + log.string() + "\": system error# " +
-                                   std::to_string(EFBIG),
+    EXPECT_EQ(result.err.rfind("Orvanta: Problem trying to create or write to file \"" + log.string() +
+                                   "\": system error# " + std::to_string(EFBIG),
                                0),
               0u)
         << result.err;
@@ -261,8 +261,9 @@ TEST_F(CliAdd, timeUnderAMinute_keepsItsZeroMinutes_hundredHoursIsRefused)
 
     const CliResult hundred = add({"--date", "2002-04-02", "--time", "100:00:00", "--comment", "long"});
     EXPECT_EQ(hundred.exitCode, 0) << hundred.err;
-    EXPECT_EQ(hundred.err, "Data input error!: Times of 100 hours or more don't fit in a log; the time has been "
-                           "cleared.\n");
+    EXPECT_EQ(hundred.err,
+              "Data input error!: Times of 100 hours or more don't fit in a log; the time has been "
+              "cleared.\n");
     EXPECT_EQ(hundred.out, "04/02/02\tTR\t\t\t\t\tlong\n");
 }
 
