@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "cli_prompt.h"
 #include "cli_settings.h"
@@ -12,6 +13,7 @@
 #include "log/messages.h"
 #include "paths.h"
 #include "shell/logic/graph_settings.h"
+#include "texts.h"
 #include "views/logic/graph_data.h"
 #include "views/logic/graph_navigation.h"
 
@@ -22,33 +24,6 @@ constexpr std::array<const char*, kGraphPeriodCount> kPeriodNames = {"13w", "27w
 constexpr std::array<const char*, kGraphBuiltInTypes> kTypeShortNames = {"time", "distance", "pace", "workouts",
                                                                          "calories"};
 constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
-
-// A command-line text (UTF-8) as the log holds texts (Latin-1). False with
-// the first character Latin-1 lacks in missing.
-bool toLatin1(const std::string& utf8, std::string& latin1, std::string& missing)
-{
-    latin1.clear();
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            latin1 += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[i + 1]);
-            if ((next & 0xC0) == 0x80) {
-                latin1 += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
-                i += 2;
-                continue;
-            }
-        }
-        missing = utf8.substr(i, std::min(length, utf8.size() - i));
-        return false;
-    }
-    return true;
-}
 
 // The type list's index of a type text or its short form; -1 when unknown.
 int typeIndex(const LogStore& store, const std::string& text)
@@ -106,8 +81,8 @@ std::string axisLine(const GraphData& data)
 {
     if (!data.hasScale)
         return "axis";
-    std::string line =
-        "axis\t" + std::to_string(data.base) + '\t' + std::to_string(data.axisSpan) + '\t' + data.verticalCaption;
+    std::string line = "axis\t" + std::to_string(data.base) + '\t' + std::to_string(data.axisSpan) + '\t' +
+                       latin1ToUtf8(data.verticalCaption);
     for (const std::string& label : data.tickLabels)
         line += '\t' + label;
     return line;
@@ -145,10 +120,10 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
 
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
-    std::string type;
-    std::string sport;
     std::string missing;
-    if (!toLatin1(request.type, type, missing) || !toLatin1(request.sport, sport, missing)) {
+    const std::optional<std::string> type = utf8ToLatin1(request.type, missing);
+    const std::optional<std::string> sport = type ? utf8ToLatin1(request.sport, missing) : std::nullopt;
+    if (!type || !sport) {
         usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
         return kExitUsage;
     }
@@ -167,8 +142,8 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
 
     GraphRequest graph;
     graph.graphPeriod = request.graphPeriod;
-    graph.type = typeIndex(*store, type);
-    graph.sport = sportIndex(*store, sport);
+    graph.type = typeIndex(*store, *type);
+    graph.sport = sportIndex(*store, *sport);
     if (graph.type < 0) {
         usageProblem = "the log has no graph type '" + request.type + "'";
         return kExitUsage;

@@ -91,6 +91,10 @@ EntryFormController::EntryFormController(DataEntryPage& page, AppContext& contex
                 page.timeEdit(),  page.paceEdit(),   page.routeEdit(),     page.commentEdit()};
     for (QLineEdit* edit : {page.distanceEdit(), page.timeEdit(), page.paceEdit()})
         edit->setMaxLength(static_cast<int>(kShortFieldLength));
+    connect(page.unitsCombo(), &QComboBox::currentIndexChanged, this, [&page](int units) {
+        page.distanceEdit()->setMaxLength(
+            static_cast<int>(distanceFieldLength(static_cast<DistanceUnit>(std::max(0, units)))));
+    });
     // A two-digit year in the file stands for 1950 to 2049 only.
     page.entryDate()->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
     for (FormField field : kTabOrder)

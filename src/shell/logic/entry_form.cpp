@@ -80,7 +80,7 @@ void computePace(EntryForm& form, const SportUnits& sport, const InputWarning& w
 // The stored distance and its text (step 4 of building an entry).
 void buildDistance(const EntryForm& form, const SportUnits& sport, int conversion, LogEntry& entry)
 {
-    std::string text = cut(form.distance, kShortFieldLength);
+    std::string text = cut(form.distance, distanceFieldLength(form.units));
     if (text.empty())
         return;
     const float number = readNumber(text);
@@ -112,7 +112,9 @@ int validSport(const LogStore& store, int sport)
 
 void cutToFieldLengths(EntryForm& form)
 {
-    for (std::string* text : {&form.distance, &form.time, &form.pace})
+    if (form.distance.size() > distanceFieldLength(form.units))
+        form.distance.resize(distanceFieldLength(form.units));
+    for (std::string* text : {&form.time, &form.pace})
         if (text->size() > kShortFieldLength)
             text->resize(kShortFieldLength);
     for (std::string* text : {&form.route, &form.comment})
