@@ -4,6 +4,8 @@
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
 #   make bench-start  build, then time the whole start against a bare Qt window
+#   make dist       build, then lay out build/dist/Orvanta/ with the manual and pack it
+#   make check-install  make dist, then install the tarball on a virtual display as a person would
 #   make clean      remove the build folders
 
 BUILD_DIR := build
@@ -19,7 +21,7 @@ RUN_LOG := $(BUILD_DIR)/Sample.dat
 
 # Steps run in the order written: deps before build before the tests.
 .NOTPARALLEL:
-.PHONY: all deps build test run sanitize bench bench-start clean
+.PHONY: all deps build test run sanitize bench bench-start dist check-install clean
 
 all: build
 
@@ -57,6 +59,12 @@ bench: deps build
 
 bench-start: deps build
 	bench/start_ratio.sh $(BUILD_DIR) 7
+
+dist: deps build
+	cmake --build $(BUILD_DIR) --target dist
+
+check-install: dist
+	bash scripts/check-install.sh $(BUILD_DIR)/dist/Orvanta-*-linux-*.tar.gz
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-liberation
     xvfb xauth imagemagick poppler-utils
+    xdg-utils shared-mime-info libfile-mimeinfo-perl xdotool
     pkg-config libxcb1-dev libxcb-damage0-dev
 )
 
