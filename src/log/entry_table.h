@@ -46,7 +46,7 @@ private:
     void makeThrough(std::size_t i) const
     {
         for (; m_made <= i && m_made < m_capacity; ++m_made)
-            new (m_items + m_made) LogEntry();
+            new (m_items + m_made) LogEntry;  // its members start empty by their own initializers
     }
 
     LogEntry* m_items;
