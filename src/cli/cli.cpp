@@ -8,6 +8,7 @@
 #include "args.h"
 #include "cli_add.h"
 #include "cli_archive.h"
+#include "cli_import.h"
 #include "cli_merge.h"
 #include "cli_totals.h"
 #include "paths.h"
@@ -20,15 +21,17 @@ struct CommandShape {
     std::vector<std::string_view> arguments;
     std::vector<std::string_view> options;
     bool built;
+    bool repeatsLast = false;  // the last argument may be given again and again
 };
 
-const std::array<CommandShape, 6> kCommandShapes = {{
+const std::array<CommandShape, 7> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
     {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, true},
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
+    {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
 }};
 
 struct FormatName {
@@ -74,10 +77,14 @@ std::string shapeProblem(const CommandShape& shape, const ParsedArgs& parsed)
         if (std::find(shape.options.begin(), shape.options.end(), name) == shape.options.end())
             return "'" + std::string(shape.name) + "' has no option --" + name;
     }
-    if (parsed.positional.size() != shape.arguments.size()) {
+    const bool countFits = shape.repeatsLast ? parsed.positional.size() >= shape.arguments.size()
+                                             : parsed.positional.size() == shape.arguments.size();
+    if (!countFits) {
         std::string names;
         for (std::string_view argument : shape.arguments)
             names += " " + std::string(argument);
+        if (shape.repeatsLast)
+            names += "...";
         return "'" + std::string(shape.name) + "' takes" + names + " (" + std::to_string(parsed.positional.size()) +
                " given)";
     }
@@ -158,6 +165,10 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
             return usageError(streams, problem, parsed.command);
         return runArchive(archive, streams);
     }
+    if (parsed.command == "import")
+        return runImportCommand(parsed, streams, currentDir);
+    if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
+        return runCsvExportCommand(parsed, streams, currentDir);
     ExportRequest request;
     std::string problem;
     if (!exportRequest(parsed, currentDir, request, problem))

@@ -1,0 +1,373 @@
+#include "fit_reader.h"
+
+#include <array>
+#include <cstring>
+
+#include "civil_time.h"
+#include "import_messages.h"
+
+namespace {
+
+// FIT counts seconds from 1989-12-31T00:00:00Z.
+constexpr std::int64_t kFitEpochUnix = 631065600;
+// Smaller date_time values count from the device's power-up, not a date.
+constexpr std::uint32_t kFirstRealFitTime = 0x10000000;
+
+constexpr std::uint16_t kMesgFileId = 0;
+constexpr std::uint16_t kMesgSport = 12;
+constexpr std::uint16_t kMesgSession = 18;
+constexpr std::uint16_t kMesgLap = 19;
+constexpr std::uint16_t kMesgWorkout = 26;
+constexpr std::uint16_t kMesgActivity = 34;
+constexpr std::uint8_t kFieldTimestamp = 253;
+
+constexpr std::array<const char*, 89> kSportNames = {
+    "generic", "running", "cycling", "transition", "fitness equipment", "swimming", "basketball", "soccer",
+    "tennis", "american football", "training", "walking", "cross country skiing", "alpine skiing",
+    "snowboarding", "rowing", "mountaineering", "hiking", "multisport", "paddling", "flying", "e biking",
+    "motorcycling", "boating", "driving", "golf", "hang gliding", "horseback riding", "hunting", "fishing",
+    "inline skating", "rock climbing", "sailing", "ice skating", "sky diving", "snowshoeing", "snowmobiling",
+    "stand up paddleboarding", "surfing", "wakeboarding", "water skiing", "kayaking", "rafting", "windsurfing",
+    "kitesurfing", "tactical", "jumpmaster", "boxing", "floor climbing", "baseball", nullptr, nullptr, nullptr,
+    "diving", nullptr, nullptr, "shooting", nullptr, "winter sport", "grinding", nullptr, nullptr, "hiit",
+    "video gaming", "racket", "wheelchair push walk", "wheelchair push run", "meditation", "para sport",
+    "disc golf", "team sport", "cricket", "rugby", "hockey", "lacrosse", "volleyball", "water tubing",
+    "wakesurfing", "water sport", "archery", "mixed martial arts", "motor sports", "snorkeling", "dance",
+    "jump rope", "pool apnea", "mobility", "geocaching", "canoeing",
+};
+
+struct FieldDef {
+    std::uint8_t number = 0;
+    std::uint8_t size = 0;
+    std::uint8_t baseType = 0;
+};
+
+struct MessageDef {
+    bool defined = false;
+    bool bigEndian = false;
+    std::uint16_t global = 0;
+    std::uint8_t fieldCount = 0;
+    std::array<FieldDef, 255> fields{};
+    std::size_t dataSize = 0;  // the fields and the developer fields
+};
+
+// The size of one value of a base type (its low five bits); 0 when unknown.
+std::size_t baseTypeSize(std::uint8_t baseType)
+{
+    static constexpr std::array<std::uint8_t, 17> kSizes = {1, 1, 1, 2, 2, 4, 4, 1, 4, 8, 1, 2, 4, 1, 8, 8, 8};
+    const std::size_t index = baseType & 0x1F;
+    return index < kSizes.size() ? kSizes[index] : 0;
+}
+
+bool isZeroInvalid(std::uint8_t baseType)
+{
+    const unsigned index = baseType & 0x1F;
+    return index == 10 || index == 11 || index == 12 || index == 16;
+}
+
+bool isSigned(std::uint8_t baseType)
+{
+    const unsigned index = baseType & 0x1F;
+    return index == 1 || index == 3 || index == 5 || index == 14;
+}
+
+std::uint64_t readUnsigned(const unsigned char* p, std::size_t size, bool bigEndian)
+{
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::size_t at = bigEndian ? i : size - 1 - i;
+        value = (value << 8) | p[at];
+    }
+    return value;
+}
+
+// A data message's bytes with the definition that lays them out.
+struct DataMessage {
+    const MessageDef& def;
+    const unsigned char* bytes;
+
+    const unsigned char* find(std::uint8_t number, const FieldDef*& field) const
+    {
+        const unsigned char* at = bytes;
+        for (std::size_t i = 0; i < def.fieldCount; ++i) {
+            if (def.fields[i].number == number) {
+                field = &def.fields[i];
+                return at;
+            }
+            at += def.fields[i].size;
+        }
+        return nullptr;
+    }
+
+    // The field's first value as an unsigned number; nothing when the
+    // message lacks it, it is no integer or it holds the invalid value.
+    std::optional<std::uint64_t> number(std::uint8_t fieldNumber) const
+    {
+        const FieldDef* field = nullptr;
+        const unsigned char* at = find(fieldNumber, field);
+        if (at == nullptr)
+            return std::nullopt;
+        const std::size_t size = baseTypeSize(field->baseType);
+        const unsigned index = field->baseType & 0x1F;
+        // Strings, floats and bytes carry no counts we read.
+        if (size == 0 || field->size < size || index == 7 || index == 8 || index == 9 || index == 13)
+            return std::nullopt;
+        const std::uint64_t value = readUnsigned(at, size, def.bigEndian);
+        const std::uint64_t allOnes = size == 8 ? ~0ULL : (1ULL << (size * 8)) - 1;
+        if (isZeroInvalid(field->baseType) ? value == 0
+                                           : value == (isSigned(field->baseType) ? allOnes >> 1 : allOnes))
+            return std::nullopt;
+        return value;
+    }
+
+    std::string text(std::uint8_t fieldNumber) const
+    {
+        const FieldDef* field = nullptr;
+        const unsigned char* at = find(fieldNumber, field);
+        if (at == nullptr || (field->baseType & 0x1F) != 7)
+            return {};
+        std::size_t length = 0;
+        while (length < field->size && at[length] != 0)
+            ++length;
+        return std::string(reinterpret_cast<const char*>(at), length);
+    }
+};
+
+// What the messages of an activity leave behind.
+struct Collected {
+    std::vector<WorkoutSummary> sessions;
+    std::vector<WorkoutSummary> laps;
+    std::optional<std::int64_t> localOffset;  // local time less UTC, from the activity
+    std::string workoutName;
+    std::optional<unsigned> sportOfFile;      // from a sport message
+};
+
+std::optional<WorkoutSummary> summaryOf(const DataMessage& message, std::uint8_t sportField)
+{
+    WorkoutSummary summary;
+    const std::optional<std::uint64_t> elapsed = message.number(7);
+    const std::optional<std::uint64_t> timer = message.number(8);
+    if (timer)
+        summary.seconds = static_cast<double>(*timer) / 1000.0;
+    else if (elapsed)
+        summary.seconds = static_cast<double>(*elapsed) / 1000.0;
+    if (const std::optional<std::uint64_t> distance = message.number(9)) {
+        summary.distanceKind = DistanceKind::Metres;
+        summary.distance = static_cast<double>(*distance) / 100.0;
+    }
+    std::optional<std::uint64_t> start = message.number(2);
+    if (!start || *start < kFirstRealFitTime) {
+        // Without its start, the end less the elapsed time.
+        const std::optional<std::uint64_t> end = message.number(kFieldTimestamp);
+        if (!end || *end < kFirstRealFitTime)
+            return std::nullopt;
+        start = *end - (elapsed ? *elapsed / 1000 : 0);
+    }
+    summary.utcStart = static_cast<std::int64_t>(*start) + kFitEpochUnix;
+    if (const std::optional<std::uint64_t> sport = message.number(sportField))
+        summary.sport = fitSportName(static_cast<unsigned>(*sport));
+    return summary;
+}
+
+void takeMessage(const DataMessage& message, Collected& found)
+{
+    switch (message.def.global) {
+        case kMesgSession:
+            if (std::optional<WorkoutSummary> session = summaryOf(message, 5))
+                found.sessions.push_back(std::move(*session));
+            break;
+        case kMesgLap:
+            if (std::optional<WorkoutSummary> lap = summaryOf(message, 25))
+                found.laps.push_back(std::move(*lap));
+            break;
+        case kMesgActivity: {
+            const std::optional<std::uint64_t> utc = message.number(kFieldTimestamp);
+            const std::optional<std::uint64_t> local = message.number(5);
+            if (utc && local && !found.localOffset && *utc >= kFirstRealFitTime)
+                found.localOffset = static_cast<std::int64_t>(*local) - static_cast<std::int64_t>(*utc);
+            break;
+        }
+        case kMesgWorkout:
+            if (found.workoutName.empty())
+                found.workoutName = message.text(8);
+            break;
+        case kMesgSport:
+            if (const std::optional<std::uint64_t> sport = message.number(0))
+                found.sportOfFile = static_cast<unsigned>(*sport);
+            break;
+        default:
+            break;
+    }
+}
+
+// Walks the records of one FIT file's data. Returns an error text or nullptr.
+const char* readRecords(const unsigned char* p, const unsigned char* end, Collected& found)
+{
+    std::array<MessageDef, 16> defs{};
+    std::uint32_t lastTimestamp = 0;
+    while (p < end) {
+        const std::uint8_t header = *p++;
+        if ((header & 0x40) != 0 && (header & 0x80) == 0) {
+            // A definition: reserved, architecture, global number, field count.
+            if (end - p < 5)
+                return importmsg::kFitCutShort;
+            MessageDef& def = defs[header & 0x0F];
+            def = MessageDef{};
+            def.bigEndian = p[1] == 1;
+            def.global = static_cast<std::uint16_t>(readUnsigned(p + 2, 2, def.bigEndian));
+            def.fieldCount = p[4];
+            p += 5;
+            if (end - p < 3 * static_cast<std::ptrdiff_t>(def.fieldCount))
+                return importmsg::kFitCutShort;
+            for (std::size_t i = 0; i < def.fieldCount; ++i, p += 3) {
+                def.fields[i] = FieldDef{p[0], p[1], p[2]};
+                def.dataSize += p[1];
+            }
+            if ((header & 0x20) != 0) {
+                // Developer fields: only their sizes matter, to pass over them.
+                if (end - p < 1)
+                    return importmsg::kFitCutShort;
+                const std::size_t count = *p++;
+                if (end - p < 3 * static_cast<std::ptrdiff_t>(count))
+                    return importmsg::kFitCutShort;
+                for (std::size_t i = 0; i < count; ++i, p += 3)
+                    def.dataSize += p[1];
+            }
+            def.defined = true;
+            continue;
+        }
+        std::size_t local = header & 0x0F;
+        std::optional<std::uint32_t> compressedTime;
+        if ((header & 0x80) != 0) {
+            // A compressed timestamp: five bits of seconds after the last full one.
+            local = (header >> 5) & 0x03;
+            const std::uint32_t offset = header & 0x1F;
+            std::uint32_t time = (lastTimestamp & ~0x1Fu) + offset;
+            if (offset < (lastTimestamp & 0x1Fu))
+                time += 0x20;
+            lastTimestamp = time;
+            compressedTime = time;
+        }
+        const MessageDef& def = defs[local];
+        if (!def.defined)
+            return importmsg::kFitUndefinedMessage;
+        if (static_cast<std::size_t>(end - p) < def.dataSize)
+            return importmsg::kFitCutShort;
+        const DataMessage message{def, p};
+        if (!compressedTime) {
+            if (const std::optional<std::uint64_t> time = message.number(kFieldTimestamp))
+                lastTimestamp = static_cast<std::uint32_t>(*time);
+        }
+        takeMessage(message, found);
+        p += def.dataSize;
+    }
+    return nullptr;
+}
+
+// One summary for a file that has laps but no session: their sums.
+WorkoutSummary lapsTogether(const std::vector<WorkoutSummary>& laps)
+{
+    WorkoutSummary all = laps.front();
+    for (std::size_t i = 1; i < laps.size(); ++i) {
+        all.seconds += laps[i].seconds;
+        if (laps[i].distanceKind == DistanceKind::Metres) {
+            all.distanceKind = DistanceKind::Metres;
+            all.distance += laps[i].distance;
+        }
+    }
+    return all;
+}
+
+}  // namespace
+
+std::uint16_t fitCrc(std::uint16_t crc, const unsigned char* data, std::size_t size)
+{
+    static constexpr std::uint16_t kTable[16] = {0x0000, 0xCC01, 0xD801, 0x1400, 0xF001, 0x3C00, 0x2800, 0xE401,
+                                                 0xA001, 0x6C00, 0x7800, 0xB401, 0x5000, 0x9C01, 0x8801, 0x4400};
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint8_t byte = data[i];
+        std::uint16_t tmp = kTable[crc & 0xF];
+        crc = static_cast<std::uint16_t>((crc >> 4) & 0x0FFF);
+        crc = static_cast<std::uint16_t>(crc ^ tmp ^ kTable[byte & 0xF]);
+        tmp = kTable[crc & 0xF];
+        crc = static_cast<std::uint16_t>((crc >> 4) & 0x0FFF);
+        crc = static_cast<std::uint16_t>(crc ^ tmp ^ kTable[(byte >> 4) & 0xF]);
+    }
+    return crc;
+}
+
+bool looksLikeFit(const unsigned char* data, std::size_t size)
+{
+    return size >= 12 && data[0] >= 12 && std::memcmp(data + 8, ".FIT", 4) == 0;
+}
+
+std::string fitSportName(unsigned sport)
+{
+    if (sport < kSportNames.size() && kSportNames[sport] != nullptr)
+        return kSportNames[sport];
+    return "sport " + std::to_string(sport);
+}
+
+FileSummaries readFit(const unsigned char* data, std::size_t size)
+{
+    FileSummaries result;
+    Collected found;
+    // Several FIT files may follow one another in one (chained files).
+    std::size_t at = 0;
+    while (at < size) {
+        const std::size_t left = size - at;
+        if (left < 12 || data[at] < 12 || std::memcmp(data + at + 8, ".FIT", 4) != 0) {
+            result.error = left < 12 && at > 0 ? importmsg::kFitCutShort : importmsg::kFitBadHeader;
+            return result;
+        }
+        const std::size_t headerSize = data[at];
+        if (left < headerSize) {
+            result.error = importmsg::kFitCutShort;
+            return result;
+        }
+        if (headerSize >= 14) {
+            const std::uint16_t headerCrc = static_cast<std::uint16_t>(data[at + 12] | (data[at + 13] << 8));
+            if (headerCrc != 0 && headerCrc != fitCrc(0, data + at, 12)) {
+                result.error = importmsg::kFitBadCrc;
+                return result;
+            }
+        }
+        const std::uint64_t dataSize = readUnsigned(data + at + 4, 4, false);
+        if (dataSize + 2 > left - headerSize) {
+            result.error = importmsg::kFitCutShort;
+            return result;
+        }
+        const std::size_t end = at + headerSize + static_cast<std::size_t>(dataSize);
+        const std::uint16_t fileCrc = static_cast<std::uint16_t>(data[end] | (data[end + 1] << 8));
+        if (fileCrc != fitCrc(0, data + at, end - at)) {
+            result.error = importmsg::kFitBadCrc;
+            return result;
+        }
+        if (const char* error = readRecords(data + at + headerSize, data + end, found)) {
+            result.error = error;
+            return result;
+        }
+        at = end + 2;
+    }
+
+    std::vector<WorkoutSummary>& workouts = result.workouts;
+    if (!found.sessions.empty())
+        workouts = std::move(found.sessions);
+    else if (!found.laps.empty())
+        workouts.push_back(lapsTogether(found.laps));
+    if (workouts.empty()) {
+        result.error = importmsg::kNoWorkout;
+        return result;
+    }
+    for (WorkoutSummary& workout : workouts) {
+        if (workout.sport.empty())
+            workout.sport = fitSportName(found.sportOfFile.value_or(0));
+        if (found.localOffset) {
+            // The watch's own clock: its local time of the start.
+            const std::int64_t local = *workout.utcStart + *found.localOffset;
+            workout.localStart = civilTimeOf(local);
+        }
+        workout.name = found.workoutName;
+    }
+    return result;
+}
