@@ -109,7 +109,7 @@ TEST_F(CliImport, gpxAndTcxAndGarminFilesAreRead)
     fs::copy_file(data("track_without_times.gpx"), untimed);
     // A track without times is dated by its file.
     using namespace std::chrono;
-    fs::last_write_time(untimed, file_clock::from_sys(sys_days{year{2023} / 5 / 4} + hours{12}));
+    fs::last_write_time(untimed, file_clock::from_sys(time_point_cast<seconds>(sys_days{year{2023} / 5 / 4} + hours{12})));
     const CliResult result =
         run({"import", "Log.dat", data("track_with_times.gpx"), data("three_laps.tcx"), data("garmin_activities.csv"),
              "planned.gpx", "--sport-map", "pool swim=swimming"});
