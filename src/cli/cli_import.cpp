@@ -57,8 +57,7 @@ std::string formatted(const char* format, const std::string& a, int n)
 
 void inform(UserPrompt& prompt, const std::string& text)
 {
-    prompt.message(msg::kCaption, text, UserPrompt::Icon::Information, UserPrompt::Buttons::Ok,
-                   UserPrompt::Answer::Ok);
+    prompt.message(msg::kCaption, text, UserPrompt::Icon::Information, UserPrompt::Buttons::Ok, UserPrompt::Answer::Ok);
 }
 
 int usageProblem(const CliStreams& streams, const std::string& problem, const char* command)
@@ -236,9 +235,8 @@ int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, con
             continue;
         const std::optional<IsoDate> date = parseIsoDate(it->second);
         if (!date)
-            return usageProblem(streams, std::string("--") + name + " wants a date as YYYY-MM-DD, not '" +
-                                             it->second + "'",
-                                "export");
+            return usageProblem(
+                streams, std::string("--") + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'", "export");
         *key = isoDateKey(*date);
     }
     const std::string logPath = absolutePath(parsed.positional[0], currentDir);

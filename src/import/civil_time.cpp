@@ -34,7 +34,7 @@ CivilTime civilTimeOf(std::int64_t unixSeconds)
     const unsigned day = doy - (153 * mp + 2) / 5 + 1;
     const unsigned month = mp < 10 ? mp + 3 : mp - 9;
     const std::int64_t year = static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2);
-    return CivilTime{static_cast<int>(year),        static_cast<int>(month),      static_cast<int>(day),
+    return CivilTime{static_cast<int>(year),        static_cast<int>(month),          static_cast<int>(day),
                      static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60)};
 }
 

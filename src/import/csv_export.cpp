@@ -16,11 +16,16 @@ struct UnitColumn {
 UnitColumn unitColumn(DistanceUnit unit)
 {
     switch (unit) {
-        case DistanceUnit::Miles: return {"mi", 1609.344};
-        case DistanceUnit::Kilometers: return {"km", 1000.0};
-        case DistanceUnit::Yards: return {"yd", 0.9144};
-        case DistanceUnit::Meters: return {"m", 1.0};
-        default: return {"", 0.0};
+        case DistanceUnit::Miles:
+            return {"mi", 1609.344};
+        case DistanceUnit::Kilometers:
+            return {"km", 1000.0};
+        case DistanceUnit::Yards:
+            return {"yd", 0.9144};
+        case DistanceUnit::Meters:
+            return {"m", 1.0};
+        default:
+            return {"", 0.0};
     }
 }
 
@@ -45,9 +50,12 @@ void addField(std::string& row, std::string_view latin1, bool first = false)
 std::string categoryOf(const LogEntry& entry)
 {
     switch (entry.kindSport[0]) {
-        case 'I': return "Intervals";
-        case 'R': return "Race";
-        default: return "Training";
+        case 'I':
+            return "Intervals";
+        case 'R':
+            return "Race";
+        default:
+            return "Training";
     }
 }
 
@@ -85,7 +93,8 @@ std::string csvExportText(const LogStore& store)
         addField(row, column.name);
         std::string metres;
         if (!distance.empty() && column.metres > 0.0) {
-            std::snprintf(buffer, sizeof buffer, "%.1f", std::strtod(std::string(distance).c_str(), nullptr) * column.metres);
+            std::snprintf(buffer, sizeof buffer, "%.1f",
+                          std::strtod(std::string(distance).c_str(), nullptr) * column.metres);
             metres = buffer;
         }
         addField(row, metres);

@@ -75,17 +75,17 @@ constexpr std::array<Spelling, 43> kSpellings = {{
 
 struct UnitName {
     const char* name;
-    double metres;  // for distances
-    double seconds; // for times
+    double metres;   // for distances
+    double seconds;  // for times
 };
 
 constexpr std::array<UnitName, 21> kUnitNames = {{
-    {"m", 1.0, 0.0},          {"meters", 1.0, 0.0},         {"metres", 1.0, 0.0},     {"meter", 1.0, 0.0},
-    {"metre", 1.0, 0.0},      {"km", 1000.0, 0.0},          {"kilometers", 1000.0, 0.0},
-    {"kilometres", 1000.0, 0.0}, {"mi", 1609.344, 0.0},     {"miles", 1609.344, 0.0}, {"mile", 1609.344, 0.0},
-    {"yd", 0.9144, 0.0},      {"yards", 0.9144, 0.0},       {"ft", 0.3048, 0.0},      {"feet", 0.3048, 0.0},
-    {"s", 0.0, 1.0},          {"sec", 0.0, 1.0},            {"seconds", 0.0, 1.0},    {"min", 0.0, 60.0},
-    {"minutes", 0.0, 60.0},   {"h", 0.0, 3600.0},
+    {"m", 1.0, 0.0},        {"meters", 1.0, 0.0},     {"metres", 1.0, 0.0},        {"meter", 1.0, 0.0},
+    {"metre", 1.0, 0.0},    {"km", 1000.0, 0.0},      {"kilometers", 1000.0, 0.0}, {"kilometres", 1000.0, 0.0},
+    {"mi", 1609.344, 0.0},  {"miles", 1609.344, 0.0}, {"mile", 1609.344, 0.0},     {"yd", 0.9144, 0.0},
+    {"yards", 0.9144, 0.0}, {"ft", 0.3048, 0.0},      {"feet", 0.3048, 0.0},       {"s", 0.0, 1.0},
+    {"sec", 0.0, 1.0},      {"seconds", 0.0, 1.0},    {"min", 0.0, 60.0},          {"minutes", 0.0, 60.0},
+    {"h", 0.0, 3600.0},
 }};
 
 std::string lowerAscii(std::string_view text)
@@ -125,9 +125,8 @@ HeaderInfo headerInfo(std::string_view header)
     const std::size_t open = words.find_first_of("([");
     if (open != std::string::npos) {
         const std::size_t close = words.find_first_of(")]", open);
-        unit = findUnit(trimmed(std::string_view(words).substr(open + 1, close == std::string::npos
-                                                                              ? std::string::npos
-                                                                              : close - open - 1)));
+        unit = findUnit(trimmed(std::string_view(words).substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1)));
         words = std::string(trimmed(std::string_view(words).substr(0, open)));
     } else if (const std::size_t space = words.rfind(' '); space != std::string::npos) {
         // "distance km": a unit as the last word, when the rest is a known name.
@@ -182,8 +181,7 @@ std::optional<double> numberOf(std::string_view text)
     const bool hasPoint = text.find('.') != std::string_view::npos;
     // A comma is a thousands separator when a point follows or exactly
     // three digits do; otherwise it is the decimal sign.
-    const bool commaGroups =
-        hasPoint || (lastComma != std::string_view::npos && text.size() - lastComma - 1 == 3);
+    const bool commaGroups = hasPoint || (lastComma != std::string_view::npos && text.size() - lastComma - 1 == 3);
     for (char c : text) {
         if (c == ',') {
             if (!commaGroups)
@@ -358,18 +356,31 @@ Layout layoutOf(const std::vector<std::string>& header)
         favorite = favorite || lower == "favorite";
         title = title || lower == "title";
         switch (info.column) {
-            case Column::Date: layout.dates.emplace_back(info, i); break;
-            case Column::Sport: layout.sports.emplace_back(info, i); break;
+            case Column::Date:
+                layout.dates.emplace_back(info, i);
+                break;
+            case Column::Sport:
+                layout.sports.emplace_back(info, i);
+                break;
             case Column::Distance:
                 layout.distances.emplace_back(info, i);
                 if (lower == "distance")
                     plainDistances.push_back(i);
                 break;
-            case Column::Unit: layout.units.emplace_back(info, i); break;
-            case Column::Time: layout.times.emplace_back(info, i); break;
-            case Column::Name: layout.names.emplace_back(info, i); break;
-            case Column::Notes: layout.notes.emplace_back(info, i); break;
-            default: break;
+            case Column::Unit:
+                layout.units.emplace_back(info, i);
+                break;
+            case Column::Time:
+                layout.times.emplace_back(info, i);
+                break;
+            case Column::Name:
+                layout.names.emplace_back(info, i);
+                break;
+            case Column::Notes:
+                layout.notes.emplace_back(info, i);
+                break;
+            default:
+                break;
         }
     }
     layout.strava = activityId && activityDate;
@@ -383,8 +394,8 @@ Layout layoutOf(const std::vector<std::string>& header)
                 info.rank = -1;
             }
     }
-    for (auto* columns : {&layout.dates, &layout.sports, &layout.distances, &layout.units, &layout.times,
-                          &layout.names, &layout.notes})
+    for (auto* columns :
+         {&layout.dates, &layout.sports, &layout.distances, &layout.units, &layout.times, &layout.names, &layout.notes})
         sortByRank(*columns);
     return layout;
 }

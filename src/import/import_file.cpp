@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 
 #include "civil_time.h"
 #include "csv_reader.h"
@@ -15,15 +16,15 @@
 
 namespace {
 
-const unsigned char* bytesOf(const std::string& text)
+const unsigned char* bytesOf(std::string_view text)
 {
     return reinterpret_cast<const unsigned char*>(text.data());
 }
 
 // Skips a byte order mark and white space: where an XML text starts.
-bool startsAsXml(const std::string& bytes)
+bool startsAsXml(std::string_view bytes)
 {
-    std::size_t at = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    std::size_t at = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (at < bytes.size() && (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
         ++at;
     return at < bytes.size() && bytes[at] == '<';
@@ -38,12 +39,13 @@ std::string withNumber(const char* format, int number)
 
 }  // namespace
 
-WorkoutFormat workoutFormatOf(const std::string& bytes)
+WorkoutFormat workoutFormatOf(std::string_view bytes)
 {
     if (looksLikeFit(bytesOf(bytes), bytes.size()))
         return WorkoutFormat::Fit;
     if (startsAsXml(bytes)) {
-        const QByteArray root = xmlRootName(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        const QByteArray root =
+            xmlRootName(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
         if (root == "gpx")
             return WorkoutFormat::Gpx;
         if (root == "TrainingCenterDatabase")
@@ -53,7 +55,7 @@ WorkoutFormat workoutFormatOf(const std::string& bytes)
     return looksLikeCsv(bytes) ? WorkoutFormat::Csv : WorkoutFormat::Unknown;
 }
 
-FileSummaries readWorkoutBytes(const std::string& bytes)
+FileSummaries readWorkoutBytes(std::string_view bytes)
 {
     const QByteArray xml = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     switch (workoutFormatOf(bytes)) {
@@ -90,10 +92,12 @@ FileSummaries readWorkoutFile(const std::string& path)
         result.error = importmsg::kTooLarge;
         return result;
     }
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    // Left unfilled: the read fills what is used.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    std::unique_ptr<char[]> bytes(new char[size == 0 ? 1 : size]);
     std::size_t have = 0;
-    while (have < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+    while (have < size) {
+        const ssize_t got = ::read(fd, bytes.get() + have, size - have);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -107,8 +111,7 @@ FileSummaries readWorkoutFile(const std::string& path)
         have += static_cast<std::size_t>(got);
     }
     ::close(fd);
-    bytes.resize(have);
-    result = readWorkoutBytes(bytes);
+    result = readWorkoutBytes(std::string_view(bytes.get(), have));
     for (WorkoutSummary& workout : result.workouts)
         if (!workout.hasStart())
             workout.utcStart = static_cast<std::int64_t>(info.st_mtime);

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "workout_summary.h"
 
 enum class WorkoutFormat { Unknown, Fit, Gpx, Tcx, Csv };
 
 // Which reader takes these bytes: by what they hold, not by the file's name.
-WorkoutFormat workoutFormatOf(const std::string& bytes);
+WorkoutFormat workoutFormatOf(std::string_view bytes);
 
 // The workouts of bytes already read.
-FileSummaries readWorkoutBytes(const std::string& bytes);
+FileSummaries readWorkoutBytes(std::string_view bytes);
 
 // Reads the file at path whole and hands it to its reader. A file without
 // any time (a GPX track of points only) is dated by its modification time.

@@ -18,12 +18,18 @@ namespace {
 double metresPer(DistanceUnit unit)
 {
     switch (unit) {
-        case DistanceUnit::Miles: return 1609.344;
-        case DistanceUnit::Kilometers: return 1000.0;
-        case DistanceUnit::Yards: return 0.9144;
-        case DistanceUnit::Meters: return 1.0;
-        case DistanceUnit::Feet: return 0.3048;
-        default: return 1000.0;
+        case DistanceUnit::Miles:
+            return 1609.344;
+        case DistanceUnit::Kilometers:
+            return 1000.0;
+        case DistanceUnit::Yards:
+            return 0.9144;
+        case DistanceUnit::Meters:
+            return 1.0;
+        case DistanceUnit::Feet:
+            return 0.3048;
+        default:
+            return 1000.0;
     }
 }
 
@@ -179,8 +185,8 @@ std::vector<ImportCandidate> planImport(const std::vector<FileSummaries>& files,
             candidate.verdict = ImportVerdict::UnknownSport;
             continue;
         }
-        if (!dateFitsEntry(CalendarDate{candidate.localStart.year, candidate.localStart.month,
-                                        candidate.localStart.day})) {
+        if (!dateFitsEntry(
+                CalendarDate{candidate.localStart.year, candidate.localStart.month, candidate.localStart.day})) {
             candidate.verdict = ImportVerdict::OutsideDates;
             continue;
         }
@@ -189,7 +195,8 @@ std::vector<ImportCandidate> planImport(const std::vector<FileSummaries>& files,
             continue;
         }
         const auto [first, last] = byDate.equal_range(candidate.entry.dateKey);
-        if (std::any_of(first, last, [&](const auto& held) { return sameWorkout(*held.second, candidate.entry, store); })) {
+        if (std::any_of(first, last,
+                        [&](const auto& held) { return sameWorkout(*held.second, candidate.entry, store); })) {
             candidate.verdict = ImportVerdict::Duplicate;
             continue;
         }

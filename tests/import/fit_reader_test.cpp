@@ -62,8 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SportFile{"pool_swim_1500m.fit", "swimming", "2024-03-04 18:30:00", 1830.0, 1500.0},
                       SportFile{"walk_no_distance.fit", "walking", "2024-03-05 13:00:00", 2400.0, -1.0},
                       SportFile{"run_new_york_evening.fit", "running", "2024-03-06 21:30:00", 3727.0, 10000.0},
-                      SportFile{"run_with_developer_fields.fit", "running", "2024-03-09 09:00:00", 2712.0,
-                                8000.0}),
+                      SportFile{"run_with_developer_fields.fit", "running", "2024-03-09 09:00:00", 2712.0, 8000.0}),
     [](const auto& info) {
         std::string name = info.param.file;
         return name.substr(0, name.find('.'));

@@ -41,8 +41,10 @@ TEST_F(CliImport, fitFilesAreAddedInDateOrderPrintedAndSaved)
     const CliResult result = run({"import", "Log.dat", fit("pool_swim_1500m.fit"), fit("run_5k_berlin.fit"),
                                   fit("cycling_40k.fit"), fit("run_new_york_evening.fit")});
     const std::vector<std::string> added = {
-        "03/02/24\tTR\t5K\t25:03\t5:00.6\tTempo Run\t", "03/03/24\tTB\t25.01M\t1:02:07\t24.2\t\t",
-        "03/04/24\tTS\t1500m\t30:30\t\t\t",             "03/06/24\tTR\t10K\t1:02:07\t6:12.7\t\t",
+        "03/02/24\tTR\t5K\t25:03\t5:00.6\tTempo Run\t",
+        "03/03/24\tTB\t25.01M\t1:02:07\t24.2\t\t",
+        "03/04/24\tTS\t1500m\t30:30\t\t\t",
+        "03/06/24\tTR\t10K\t1:02:07\t6:12.7\t\t",
     };
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -60,9 +62,11 @@ TEST_F(CliImport, unreadableFilesAreReportedAndTheOthersStillImported)
     EXPECT_EQ(some.out, lfLines({"03/09/24\tTR\t8K\t45:12\t5:39\t\t"}));
     EXPECT_EQ(some.err, "Orvanta: " + fit("truncated_run.fit") +
                             ": the FIT file is cut short; nothing of it was imported\n"
-                            "Orvanta: " + fit("bad_crc_run.fit") +
+                            "Orvanta: " +
+                            fit("bad_crc_run.fit") +
                             ": the FIT file's checksum does not match: the file is damaged\n"
-                            "Orvanta: " + data("plain_text_notes.txt") + ": it is not a FIT, GPX, TCX or CSV file\n");
+                            "Orvanta: " +
+                            data("plain_text_notes.txt") + ": it is not a FIT, GPX, TCX or CSV file\n");
 
     const std::string before = readBytes(log());
     const CliResult none = run({"import", "Log.dat", fit("truncated_run.fit")});
@@ -94,8 +98,9 @@ TEST_F(CliImport, sportsAreMappedOrSkippedWithAMessage)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, lfLines({"04/02/24\tTR\t8.02K\t45:10\t5:37.9\tEvening Run\tLegs felt good, \"fast\" finish",
                                    "04/03/24\tTB\t18.95M\t1:00:00\t19.0\tMorning Ride\t"}));
-    EXPECT_EQ(result.err, "Orvanta: No sport of the log is named \"Swim\": 1 workout(s) were skipped. Map it to a "
-                          "sport of the log with --sport-map.\n");
+    EXPECT_EQ(result.err,
+              "Orvanta: No sport of the log is named \"Swim\": 1 workout(s) were skipped. Map it to a "
+              "sport of the log with --sport-map.\n");
 
     const CliResult wrong = run({"import", "Log.dat", data("strava_activities.csv"), "--sport-map", "Run=Jogging"});
     EXPECT_EQ(wrong.exitCode, 1);
@@ -109,10 +114,10 @@ TEST_F(CliImport, gpxAndTcxAndGarminFilesAreRead)
     fs::copy_file(data("track_without_times.gpx"), untimed);
     // A track without times is dated by its file.
     using namespace std::chrono;
-    fs::last_write_time(untimed, file_clock::from_sys(time_point_cast<seconds>(sys_days{year{2023} / 5 / 4} + hours{12})));
-    const CliResult result =
-        run({"import", "Log.dat", data("track_with_times.gpx"), data("three_laps.tcx"), data("garmin_activities.csv"),
-             "planned.gpx", "--sport-map", "pool swim=swimming"});
+    fs::last_write_time(untimed,
+                        file_clock::from_sys(time_point_cast<seconds>(sys_days{year{2023} / 5 / 4} + hours{12})));
+    const CliResult result = run({"import", "Log.dat", data("track_with_times.gpx"), data("three_laps.tcx"),
+                                  data("garmin_activities.csv"), "planned.gpx", "--sport-map", "pool swim=swimming"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     const std::vector<std::string> lines = {
         "05/04/23\tTB\t1.37M\t\t\tPlanned loop\t",

@@ -61,9 +61,9 @@ TEST(ImportPlan, entriesAreWrittenAsTheFormStoresThem)
 {
     auto store = sampleLog();
     const CivilTime day{2024, 3, 2, 8, 0, 0};
-    const std::vector<ImportCandidate> planned =
-        plan(*store, {workout("running", day, 5000, 1503.4, "Tempo Run"), workout("ROAD_CYCLING", day, 5000, 3727),
-                      workout("pool", day, 1500, 1830.6), workout("yoga", day, 0, 3600), workout("yoga", day, 4000, 0)});
+    const std::vector<ImportCandidate> planned = plan(
+        *store, {workout("running", day, 5000, 1503.4, "Tempo Run"), workout("ROAD_CYCLING", day, 5000, 3727),
+                 workout("pool", day, 1500, 1830.6), workout("yoga", day, 0, 3600), workout("yoga", day, 4000, 0)});
     ASSERT_EQ(planned.size(), 5u);
     const char* expected[] = {
         "03/02/24\tTR\t5K\t25:03\t5:00.6\tTempo Run\t",
@@ -81,8 +81,13 @@ TEST(ImportPlan, entriesAreWrittenAsTheFormStoresThem)
 TEST(ImportPlan, distanceTextsKeepTwoDecimalsWithinTheBox)
 {
     const std::pair<double, const char*> cases[] = {
-        {5.0, "5"}, {3.10686, "3.11"}, {40.2505, "40.25"}, {0.004, "0"}, {12345.678, "12345.68"},
-        {123456.78, "123456.8"}, {98765432.1, "98765432"},
+        {5.0, "5"},
+        {3.10686, "3.11"},
+        {40.2505, "40.25"},
+        {0.004, "0"},
+        {12345.678, "12345.68"},
+        {123456.78, "123456.8"},
+        {98765432.1, "98765432"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(importDistanceText(value), text) << value;
@@ -125,10 +130,10 @@ TEST(ImportPlan, unknownSportIsAskedOnceAndSkippedWhenNotChosen)
         return name == "hiking" ? 1 : -1;
     };
     const CivilTime day{2024, 3, 2, 8, 0, 0};
-    const std::vector<ImportCandidate> planned =
-        plan(*store,
-             {workout("hiking", day, 8000, 7200), workout("rowing", day, 8000, 7200), workout("Hiking", day, 9000, 7200)},
-             lookup);
+    const std::vector<ImportCandidate> planned = plan(
+        *store,
+        {workout("hiking", day, 8000, 7200), workout("rowing", day, 8000, 7200), workout("Hiking", day, 9000, 7200)},
+        lookup);
     EXPECT_EQ(asked, (std::vector<std::string>{"hiking", "rowing"}));
     EXPECT_EQ(planned[0].verdict, ImportVerdict::Add);
     EXPECT_EQ(planned[0].sport, 1);
@@ -139,9 +144,9 @@ TEST(ImportPlan, unknownSportIsAskedOnceAndSkippedWhenNotChosen)
 TEST(ImportPlan, datesOutsideTheLogsYearsAndEmptyWorkoutsAreSkipped)
 {
     auto store = sampleLog();
-    const std::vector<ImportCandidate> planned =
-        plan(*store, {workout("running", {2050, 1, 1, 0, 0, 0}, 5000, 1500),
-                      workout("running", {1949, 12, 31, 0, 0, 0}, 5000, 1500), workout("yoga", {2024, 1, 1, 0, 0, 0}, 0, 0)});
+    const std::vector<ImportCandidate> planned = plan(*store, {workout("running", {2050, 1, 1, 0, 0, 0}, 5000, 1500),
+                                                               workout("running", {1949, 12, 31, 0, 0, 0}, 5000, 1500),
+                                                               workout("yoga", {2024, 1, 1, 0, 0, 0}, 0, 0)});
     ASSERT_EQ(planned.size(), 3u);  // in date order
     EXPECT_EQ(planned[0].verdict, ImportVerdict::OutsideDates);
     EXPECT_EQ(planned[1].verdict, ImportVerdict::NothingToSave);
@@ -159,8 +164,8 @@ TEST(ImportPlan, fullLogTakesWhatFitsAndPlacesItAsMergeDoes)
         store->entry(i) = filler;
     }
     store->entryCount = LogStore::kMaxEntries - 1;
-    const std::vector<ImportCandidate> planned = plan(
-        *store, {workout("running", {2024, 5, 1, 0, 0, 0}, 5000, 1500), workout("running", {2024, 7, 1, 0, 0, 0}, 5000, 1500)});
+    const std::vector<ImportCandidate> planned = plan(*store, {workout("running", {2024, 5, 1, 0, 0, 0}, 5000, 1500),
+                                                               workout("running", {2024, 7, 1, 0, 0, 0}, 5000, 1500)});
     EXPECT_EQ(planned[0].verdict, ImportVerdict::Add);
     EXPECT_EQ(planned[1].verdict, ImportVerdict::LogFull);
     EXPECT_EQ(addImported(*store, {planned[0].entry, planned[1].entry}), 1);

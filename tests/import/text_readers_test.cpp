@@ -61,7 +61,7 @@ TEST(CsvReader, garminExportTakesLocalDatesKilometresAndSwimsInMetres)
     EXPECT_EQ(read.workouts[0].sport, "Running");
     EXPECT_EQ(read.workouts[0].name, "Berlin Running");
     EXPECT_DOUBLE_EQ(read.workouts[0].distance, 10010.0);
-    EXPECT_DOUBLE_EQ(read.workouts[0].seconds, 3012.0);  // "Time", not moving or elapsed
+    EXPECT_DOUBLE_EQ(read.workouts[0].seconds, 3012.0);   // "Time", not moving or elapsed
     EXPECT_DOUBLE_EQ(read.workouts[1].distance, 1500.0);  // "1,500" metres of a swim
     EXPECT_NEAR(read.workouts[1].seconds, 1925.3, 1e-9);
     EXPECT_DOUBLE_EQ(read.workouts[2].distance, 0.0);
@@ -80,8 +80,9 @@ TEST(CsvReader, headerUnitsUnitColumnsAndBareNumbers)
     EXPECT_EQ(read.workouts[1].distanceKind, DistanceKind::None);
     EXPECT_DOUBLE_EQ(read.workouts[1].seconds, 1500.0);
 
-    const FileSummaries units = readCsv("date,type,distance,unit,time\n2024-05-03,Ride,12,mi,1:00:00\n"
-                                        "2024-05-04,Ride,20,,1:00:00\n");
+    const FileSummaries units = readCsv(
+        "date,type,distance,unit,time\n2024-05-03,Ride,12,mi,1:00:00\n"
+        "2024-05-04,Ride,20,,1:00:00\n");
     ASSERT_EQ(units.workouts.size(), 2u);
     EXPECT_NEAR(units.workouts[0].distance, 12 * 1609.344, 1e-9);
     EXPECT_EQ(units.workouts[1].distanceKind, DistanceKind::SportUnits);
@@ -181,8 +182,7 @@ TEST(WorkoutFiles, formatIsToldByContentNotName)
     EXPECT_EQ(workoutFormatOf(fileText("fit/run_5k_berlin.fit")), WorkoutFormat::Fit);
     EXPECT_EQ(workoutFormatOf(fileText("import/plain_text_notes.txt")), WorkoutFormat::Unknown);
     EXPECT_EQ(workoutFormatOf("<html><body/></html>"), WorkoutFormat::Unknown);
-    EXPECT_EQ(readWorkoutFile(importData("import/no_such_file.fit")).error,
-              "it could not be opened (system error #2)");
+    EXPECT_EQ(readWorkoutFile(importData("import/no_such_file.fit")).error, "it could not be opened (system error #2)");
 }
 
 }  // namespace
