@@ -43,6 +43,7 @@ enum : int {
     AddToStartMenu = 32809,
     MakeDefaultLog = 32810,
     MakeMergeLog = 32811,
+    Import = 32840,
     HandOver = 33200,
 };
 }
@@ -112,6 +113,8 @@ public slots:
     void onMerge();
     void onArchive();
     void onSetDownloadFolder();
+    // File > Import... (main_window_import.cpp).
+    void onImport();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

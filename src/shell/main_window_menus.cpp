@@ -45,6 +45,8 @@ void MainWindow::buildMenus()
     connect(addCommand(file, cmd::New, QStringLiteral("&New")), &QAction::triggered, this, &MainWindow::onNew);
     connect(addCommand(file, cmd::Open, QStringLiteral("&Open")), &QAction::triggered, this, &MainWindow::onOpen);
     connect(addCommand(file, cmd::Merge, QStringLiteral("&Merge")), &QAction::triggered, this, &MainWindow::onMerge);
+    connect(addCommand(file, cmd::Import, QStringLiteral("&Import...")), &QAction::triggered, this,
+            &MainWindow::onImport);
     connect(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &QAction::triggered, this,
             &MainWindow::onRevert);
     connect(addCommand(file, cmd::Save, QStringLiteral("&Save")), &QAction::triggered, this, &MainWindow::onSave);
