@@ -455,6 +455,9 @@ FileSummaries readFit(const unsigned char* data, std::size_t size)
     std::size_t at = 0;
     while (at < size) {
         const std::size_t left = size - at;
+        // Bytes after a complete file that start no other one are left alone.
+        if (at > 0 && (left < 12 || std::memcmp(data + at + 8, ".FIT", 4) != 0))
+            break;
         if (left < 12 || data[at] < 12 || std::memcmp(data + at + 8, ".FIT", 4) != 0) {
             result.error = left < 12 && at > 0 ? importmsg::kFitCutShort : importmsg::kFitBadHeader;
             return result;

@@ -140,6 +140,18 @@ TEST(FitReader, compressedTimestampsAndBigEndianMessagesStayInStep)
     EXPECT_EQ(civil(civilTimeOf(*read.workouts[0].utcStart)), "2024-03-02 08:00:00");
 }
 
+TEST(FitReader, chainedFilesAndTrailingPaddingAreRead)
+{
+    std::ifstream in(importData("fit/run_5k_berlin.fit"), std::ios::binary);
+    const std::string run((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string chained = run + run + std::string(7, '\0');
+    const FileSummaries read = readFit(reinterpret_cast<const unsigned char*>(chained.data()), chained.size());
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.workouts.size(), 2u);
+    const std::string cut = run + run.substr(0, 40);
+    EXPECT_EQ(readFit(reinterpret_cast<const unsigned char*>(cut.data()), cut.size()).error, importmsg::kFitCutShort);
+}
+
 TEST(FitReader, dataMessageWithoutDefinitionIsDamage)
 {
     FitBytes fit;
