@@ -178,7 +178,7 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
                 entries.push_back(candidate.entry);
                 break;
             case ImportVerdict::UnknownSport:
-                ++skippedBySport[candidate.workout.sport];
+                ++skippedBySport[sportKey(latin1FromFileText(candidate.workout.sport))];
                 break;
             case ImportVerdict::OutsideDates: {
                 char text[256];
@@ -196,7 +196,7 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
     }
     for (const std::string& sport : unknownOrder) {
         const std::string shown = sport.empty() ? importmsg::kNoSportGiven : sport;
-        inform(prompt, formatted(importmsg::kUnknownSport, shown, skippedBySport[sport]));
+        inform(prompt, formatted(importmsg::kUnknownSport, shown, skippedBySport[sportKey(latin1FromFileText(sport))]));
     }
     if (leftOut > 0) {
         char text[256];
