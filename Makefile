@@ -5,6 +5,8 @@
 #   make bench      build, then run the benchmarks
 #   make fuzz       build the libFuzzer targets with clang in build-fuzz/ and run
 #                   each for FUZZ_RUNS executions (a million by default)
+#   make dist       build, then lay out build/dist/Orvanta/ with the manual and pack it
+#   make check-install  make dist, then install the tarball on a virtual display as a person would
 #   make clean      remove the build folders
 
 BUILD_DIR := build
@@ -22,7 +24,7 @@ RUN_LOG := $(BUILD_DIR)/Sample.dat
 
 # Steps run in the order written: deps before build before the tests.
 .NOTPARALLEL:
-.PHONY: all deps build test run sanitize bench fuzz clean
+.PHONY: all deps build test run sanitize bench fuzz dist check-install clean
 
 all: build
 
@@ -71,6 +73,11 @@ fuzz: deps
 		$(FUZZ_DIR)/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=4096 -print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/finding-$$name- $(FUZZ_DIR)/corpus-$$name; \
 	done
+dist: deps build
+	cmake --build $(BUILD_DIR) --target dist
+
+check-install: dist
+	bash scripts/check-install.sh $(BUILD_DIR)/dist/Orvanta-*-linux-*.tar.gz
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,7 +1,9 @@
 // Saving the largest log the program accepts as a complete log, against one
-// fwrite of the same bytes plus a scan of them for their line ends.
+// fwrite and fsync of the same bytes plus a memchr scan for their line ends.
 
 #include <benchmark/benchmark.h>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -93,7 +95,8 @@ void BM_ComposeLog(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * log.bytes.size()));
 }
 
-// The floor: the same bytes written with one fwrite, and their line ends counted.
+// The floor: the same bytes written with one fwrite and made durable with
+// fsync (as a save makes its file), and their line ends found with memchr.
 void BM_WriteBaseline(benchmark::State& state)
 {
     const LargeLog& log = largeLog();
@@ -109,6 +112,8 @@ void BM_WriteBaseline(benchmark::State& state)
             break;
         }
         std::size_t written = std::fwrite(log.bytes.data(), 1, log.bytes.size(), file);
+        std::fflush(file);
+        ::fsync(::fileno(file));
         std::fclose(file);
         std::size_t lines = countLineEnds(log.bytes);
         benchmark::DoNotOptimize(written);

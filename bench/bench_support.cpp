@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -46,9 +47,19 @@ std::string fileBytes(const std::string& path)
 
 std::size_t countLineEnds(const std::string& bytes)
 {
+    // memchr: the C library's own vectorised scan, as fast in every build
+    // type, where a byte loop is vectorised at -O3 only and would move the
+    // floor with the build.
     std::size_t count = 0;
-    for (char c : bytes)
-        count += c == '\n';
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    while (at < end) {
+        const void* hit = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        if (hit == nullptr)
+            break;
+        ++count;
+        at = static_cast<const char*>(hit) + 1;
+    }
     return count;
 }
 

@@ -45,8 +45,8 @@ private:
 // The whole file; empty when it cannot be read.
 std::string fileBytes(const std::string& path);
 
-// The line ends of a buffer, counted one byte at a time: the floor that the
-// reader and the writer are measured against.
+// The line ends of a buffer, found with memchr: the floor that the reader
+// and the writer are measured against.
 std::size_t countLineEnds(const std::string& bytes);
 
 // Reads path into store as File > Open does. Returns an empty text on

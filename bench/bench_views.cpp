@@ -1,4 +1,5 @@
-// The views on the largest log the program accepts: painting a week (one and
+// The views on the largest log the program accepts: painting a 111-week graph
+// of all sports (time and calories), painting a week (one and
 // four), painting a day, and rebuilding the totals list. Each must fit in one
 // frame (16 ms). The painters' baselines are the same picture of an empty
 // log, so their ratios show what the 10,000 entries cost; the totals' is one
@@ -15,11 +16,16 @@
 #include <string>
 
 #include "bench_support.h"
+#include "log/log_reader.h"
 #include "make_large_log.h"
 #include "shell/logic/app_settings.h"
+#include "shell/logic/graph_settings.h"
 #include "shell/shell_fonts.h"
 #include "views/day_painter.h"
+#include "views/graph_painter.h"
 #include "views/logic/day_data.h"
+#include "views/logic/graph_data.h"
+#include "views/logic/graph_navigation.h"
 #include "views/logic/totals.h"
 #include "views/logic/week_data.h"
 #include "views/totals_list.h"
@@ -40,6 +46,10 @@ struct Logs {
         error = writeLargeLog(path) ? openLog(path, *large) : "the large log could not be written";
         if (error.empty() && large->entryCount != kLargeLogEntries)
             error = "the large log did not read whole";
+        // Each sport linked to its calorie factor, as reading with the settings does.
+        const std::vector<std::string> pairs = defaultSettings().calorieSportNames();
+        for (std::uint16_t s = 1; s <= large->sportCount; ++s)
+            large->sports[s].calorieIndex = calorieIndexFor(large->sports[s].name.view(), pairs);
     }
 };
 
@@ -166,6 +176,49 @@ void BM_SumEntries(benchmark::State& state)
     }
 }
 
+// The Graph page's repaint: the graph's numbers from the log, then the
+// picture; 111 weeks of all sports, ending at the log's last entry.
+void paintGraphOf(benchmark::State& state, bool large, int type)
+{
+    const LogStore* store = chosenLog(state, large);
+    if (!store)
+        return;
+    const AppSettings settings = defaultSettings();
+    const PaintStyle style = graphPaintStyle(settings, false);
+    QImage image(kPageClient, QImage::Format_RGB32);
+    GraphRequest request;
+    request.graphPeriod = 3;
+    request.type = type;
+    request.calories = calorieSettingsOf(settings);
+    GraphFirsts firsts;
+    request.firstPeriod = graphFirstPeriod(firsts, *store, -1, request.graphPeriod, CalendarDate{2024, 5, 17});
+    double bars = 0;
+    for (auto _ : state) {
+        const GraphData data = buildGraphData(*store, request);
+        QPainter painter(&image);
+        paintGraph(painter, image.rect(), data, style);
+        for (const GraphPeriod& period : data.periods)
+            bars += period.hasValue ? 1 : 0;
+    }
+    state.counters["bars"] = bars / static_cast<double>(state.iterations());
+}
+
+void BM_PaintGraph111Weeks(benchmark::State& state)
+{
+    paintGraphOf(state, true, kGraphTime);
+}
+void BM_PaintGraph111WeeksCalories(benchmark::State& state)
+{
+    paintGraphOf(state, true, kGraphCalories);
+}
+void BM_PaintGraph111WeeksEmpty(benchmark::State& state)
+{
+    paintGraphOf(state, false, kGraphTime);
+}
+
+BENCHMARK(BM_PaintGraph111WeeksEmpty)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintGraph111Weeks)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintGraph111WeeksCalories)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintWeekEmpty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintWeek)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFourWeeksEmpty)->Unit(benchmark::kMillisecond);
@@ -185,7 +238,9 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     ShellFonts::installSubstitutions();
     return runBenchmarksWithRatios(argc, argv,
-                                   {{"BM_PaintWeek", "BM_PaintWeekEmpty"},
+                                   {{"BM_PaintGraph111Weeks", "BM_PaintGraph111WeeksEmpty"},
+                                    {"BM_PaintGraph111WeeksCalories", "BM_PaintGraph111WeeksEmpty"},
+                                    {"BM_PaintWeek", "BM_PaintWeekEmpty"},
                                     {"BM_PaintFourWeeks", "BM_PaintFourWeeksEmpty"},
                                     {"BM_PaintDay", "BM_PaintDayEmpty"},
                                     {"BM_TotalsRefillWeeks", "BM_SumEntries"},

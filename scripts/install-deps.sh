@@ -11,6 +11,7 @@ packages=(
     fonts-liberation
     xvfb xauth imagemagick poppler-utils
     clang libclang-rt-dev
+    xdg-utils shared-mime-info libfile-mimeinfo-perl xdotool
 )
 
 missing=()

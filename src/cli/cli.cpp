@@ -8,6 +8,7 @@
 #include "args.h"
 #include "cli_add.h"
 #include "cli_archive.h"
+#include "cli_graph.h"
 #include "cli_import.h"
 #include "cli_merge.h"
 #include "cli_totals.h"
@@ -24,13 +25,14 @@ struct CommandShape {
     bool repeatsLast = false;  // the last argument may be given again and again
 };
 
-const std::array<CommandShape, 7> kCommandShapes = {{
+const std::array<CommandShape, 8> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
     {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, true},
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
+    {"graph", {"LOG"}, {"type", "sport", "period", "first"}, true},
     {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
 }};
 
@@ -164,6 +166,14 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
         if (!archiveRequest(parsed, currentDir, archive, problem))
             return usageError(streams, problem, parsed.command);
         return runArchive(archive, streams);
+    }
+    if (parsed.command == "graph") {
+        GraphCliRequest graph;
+        std::string problem;
+        if (!graphRequest(parsed, currentDir, graph, problem))
+            return usageError(streams, problem, parsed.command);
+        const int status = runGraph(graph, streams, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
     }
     if (parsed.command == "import")
         return runImportCommand(parsed, streams, currentDir);

@@ -12,6 +12,7 @@
 #include "paths.h"
 #include "shell/logic/app_settings.h"
 #include "shell/logic/entry_form.h"
+#include "texts.h"
 
 namespace {
 
@@ -71,12 +72,26 @@ bool addRequest(const ParsedArgs& parsed, const std::string& currentDir, AddRequ
         }
         request.units = unit;
     }
-    request.sport = textOption(parsed, "sport");
-    request.distance = textOption(parsed, "distance");
-    request.time = textOption(parsed, "time");
-    request.pace = textOption(parsed, "pace");
-    request.route = textOption(parsed, "route");
-    request.comment = textOption(parsed, "comment");
+    // The texts go into the log in Latin-1; one it can't hold is refused.
+    const std::array<std::pair<const char*, std::optional<std::string>*>, 6> texts = {{
+        {"sport", &request.sport},
+        {"distance", &request.distance},
+        {"time", &request.time},
+        {"pace", &request.pace},
+        {"route", &request.route},
+        {"comment", &request.comment},
+    }};
+    for (const auto& [name, text] : texts) {
+        std::optional<std::string> given = textOption(parsed, name);
+        if (!given)
+            continue;
+        std::string missing;
+        *text = utf8ToLatin1(*given, missing);
+        if (!*text) {
+            problem = std::string("--") + name + " holds '" + missing + "', which a log (Latin-1) can't hold";
+            return false;
+        }
+    }
     return true;
 }
 
@@ -85,7 +100,7 @@ int runAdd(const AddRequest& request, const CliStreams& streams)
     CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
-    if (!openLogAsFileOpen(*store, request.logPath, prompt))
+    if (!openLogToChange(*store, request.logPath, prompt))
         return kExitFailed;
 
     // A cleared form on the day asked for (today by default).
@@ -99,7 +114,8 @@ int runAdd(const AddRequest& request, const CliStreams& streams)
     if (request.sport) {
         const int sport = store->resolveSportByName(*request.sport);
         if (store->sports[sport].name.view() != *request.sport) {
-            printError(streams.err, "orvanta: " + request.logPath + " has no sport named '" + *request.sport + "'\n");
+            printError(streams.err,
+                       "orvanta: " + request.logPath + " has no sport named '" + latin1ToUtf8(*request.sport) + "'\n");
             return kExitFailed;
         }
         applySport(form, *store, sport);
@@ -129,20 +145,22 @@ int runAdd(const AddRequest& request, const CliStreams& streams)
     completeForm(form, units, warn);
 
     const std::string downloadLog = loadSettings(*settings, ScreenRect{0, 0, 800, 600}).downloadLog;
-    const int index = storeEntry(form, *store, downloadLog, prompt);
-    if (index < 0)
+    // The line goes out before anything is stored: a script that sees exit 1
+    // must be able to trust that the log was not changed.
+    LogEntry entry;
+    if (buildEntry(form, *store, entry) && !store->isFull()) {
+        std::string line = formatEntryLine(entry, false, *store);
+        line.resize(line.size() - 2);  // without its CR LF
+        line = latin1ToUtf8(line) + '\n';
+        std::fwrite(line.data(), 1, line.size(), streams.out);
+        if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
+            std::fputs(kCantWriteOutput, streams.err);
+            return kExitFailed;
+        }
+    }
+    // An empty form or a full log is refused here, with its message.
+    if (storeEntry(form, *store, downloadLog, prompt) < 0)
         return kExitFailed;
     SaveContext context{prompt, *settings, {}};
-    if (!saveLog(*store, "", false, SaveFormat::CompleteLog, context))
-        return kExitFailed;
-
-    std::string line = formatEntryLine(store->entry(static_cast<std::size_t>(index)), false, *store);
-    line.resize(line.size() - 2);  // without its CR LF
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), streams.out);
-    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-        std::fputs(kCantWriteOutput, streams.err);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return saveLog(*store, "", false, SaveFormat::CompleteLog, context) ? kExitOk : kExitFailed;
 }

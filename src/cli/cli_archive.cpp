@@ -42,7 +42,9 @@ int runArchive(const ArchiveRequest& request, const CliStreams& streams)
     CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
-    if (!openLogAsFileOpen(*store, request.logPath, prompt))
+    const bool opened = request.keep ? openLogAsFileOpen(*store, request.logPath, prompt)
+                                     : openLogToChange(*store, request.logPath, prompt);
+    if (!opened)
         return kExitFailed;
     SaveContext context{prompt, *settings, {}};
     const ArchiveResult result = archiveLog(*store, request.outPath, static_cast<std::uint32_t>(request.fromKey),

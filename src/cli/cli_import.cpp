@@ -19,27 +19,13 @@
 #include "log/log_writer.h"
 #include "log/messages.h"
 #include "paths.h"
+#include "texts.h"
 #include "usage.h"
 
 namespace {
 
-constexpr const char* kNotChanged = "%s was not changed: some of its lines could not be read.";
 constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
-
-// The CLI's prompt, noting whether reading the log rejected any line.
-class WatchingPrompt : public CliPrompt {
-public:
-    using CliPrompt::CliPrompt;
-    Answer message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons,
-                   Answer defaultAnswer) override
-    {
-        if (text == msg::kRejectedData)
-            rejectedLines = true;
-        return CliPrompt::message(caption, text, icon, buttons, defaultAnswer);
-    }
-    bool rejectedLines = false;
-};
 
 std::string formatted(const char* format, const std::string& a)
 {
@@ -72,22 +58,11 @@ int usageProblem(const CliStreams& streams, const std::string& problem, const ch
 // has no Latin-1 form (then problem names it).
 std::optional<std::string> latin1Argument(const std::string& text, std::string& problem)
 {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : 4;
-        length = std::min(length, text.size() - i);
-        if (lead < 0x80) {
-            out += text[i];
-        } else if (length == 2 && (lead & 0x1F) <= 0x03) {
-            out += static_cast<char>(((lead & 0x03) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
-        } else {
-            problem = "the character '" + text.substr(i, length) + "' in '" + text + "' has no Latin-1 form";
-            return std::nullopt;
-        }
-        i += length;
-    }
-    return out;
+    std::string missing;
+    std::optional<std::string> latin1 = utf8ToLatin1(text, missing);
+    if (!latin1)
+        problem = "--sport-map holds '" + missing + "', which a log (Latin-1) can't hold";
+    return latin1;
 }
 
 bool isFlagSet(const ParsedArgs& parsed, const char* name)
@@ -127,22 +102,19 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
         files.push_back(absolutePath(parsed.positional[i], currentDir));
     const bool dryRun = isFlagSet(parsed, "dry-run");
 
-    WatchingPrompt prompt(streams.err);
+    CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
-    if (!openLogAsFileOpen(*store, logPath, prompt))
+    // A dry run changes nothing, so it may read a log with rejected lines.
+    if (!(dryRun ? openLogAsFileOpen(*store, logPath, prompt) : openLogToChange(*store, logPath, prompt)))
         return kExitFailed;
-    if (prompt.rejectedLines && !dryRun) {
-        inform(prompt, formatted(kNotChanged, logPath));
-        return kExitFailed;
-    }
     std::map<std::string, int> mapped;
     for (const auto& [name, sport] : maps) {
         int index = store->resolveSportByName(sport);
         if (index == 0 || store->sports[index].name.view() != sport)
             index = sportNamed(*store, sport);
         if (index <= 0) {
-            inform(prompt, formatted(importmsg::kMapTargetUnknown, utf8FromLatin1(sport)));
+            inform(prompt, formatted(importmsg::kMapTargetUnknown, latin1ToUtf8(sport)));
             return kExitFailed;
         }
         mapped[sportKey(name)] = index;
@@ -207,10 +179,6 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
     if (entries.empty())
         return failedFiles > 0 || leftOut > 0 ? kExitFailed : kExitOk;
     if (!dryRun) {
-        if (prompt.rejectedLines) {
-            inform(prompt, formatted(kNotChanged, logPath));
-            return kExitFailed;
-        }
         addImported(*store, entries);
         SaveContext context{prompt, *settings, {}};
         if (!saveLog(*store, "", false, SaveFormat::CompleteLog, context))
@@ -219,7 +187,7 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
     for (const LogEntry& entry : entries) {
         std::string line = formatEntryLine(entry, false, *store);
         line.resize(line.size() - 2);  // without its CR LF
-        line = utf8FromLatin1(line) + '\n';
+        line = latin1ToUtf8(line) + '\n';
         std::fwrite(line.data(), 1, line.size(), streams.out);
     }
     return flushOut(streams, failedFiles > 0 ? kExitSomeFilesFailed : kExitOk);

@@ -22,9 +22,13 @@ bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional
     if (it == parsed.options.end())
         return true;
     date = parseIsoDate(it->second);
-    if (!date)
-        problem = "--" + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'";
-    return date.has_value();
+    // A log keeps two-digit years: other centuries would read back wrong.
+    if (!date || !dateFitsFile({date->year, date->month, date->day})) {
+        problem = "--" + name + " wants a date from 1950-01-01 to 2049-12-31 as YYYY-MM-DD, not '" + it->second + "'";
+        date.reset();
+        return false;
+    }
+    return true;
 }
 
 CalendarDate calendarDate(const IsoDate& date)
@@ -61,7 +65,7 @@ int runMerge(const MergeRequest& request, const CliStreams& streams)
     CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
-    if (!openLogAsFileOpen(*store, request.logPath, prompt))
+    if (!openLogToChange(*store, request.logPath, prompt))
         return kExitFailed;
 
     const TrainingPlanQuestion askPlan = [&](int planLength) -> std::optional<CalendarDate> {

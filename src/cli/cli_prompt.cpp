@@ -1,6 +1,7 @@
 #include "cli_prompt.h"
 
 #include "log/messages.h"
+#include "texts.h"
 
 std::string messageLine(const std::string& caption, const std::string& text)
 {
@@ -15,7 +16,13 @@ std::string messageLine(const std::string& caption, const std::string& text)
 UserPrompt::Answer CliPrompt::message(const std::string& caption, const std::string& text, Icon /*icon*/,
                                       Buttons buttons, Answer defaultAnswer)
 {
-    std::string line = messageLine(caption, text) + '\n';
+    // A message may quote the log's own texts (Latin-1) or name a file by a
+    // path given on the command line (UTF-8): what is not UTF-8 already is
+    // taken as Latin-1.
+    std::string line = messageLine(caption, text);
+    if (!isUtf8(line))
+        line = latin1ToUtf8(line);
+    line += '\n';
     std::fwrite(line.data(), 1, line.size(), m_stream);
     std::fflush(m_stream);
     if (buttons == Buttons::Ok)

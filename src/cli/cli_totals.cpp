@@ -2,12 +2,16 @@
 
 #include <array>
 #include <ctime>
+#include <string_view>
+
+#include <langinfo.h>
 #include <memory>
 
 #include "cli_prompt.h"
 #include "log/log_reader.h"
 #include "log/log_store.h"
 #include "paths.h"
+#include "texts.h"
 
 namespace {
 
@@ -34,7 +38,12 @@ std::string localeMonthLabel(int year, int month)
     day.tm_mday = 1;
     char buffer[64];
     const std::size_t n = std::strftime(buffer, sizeof buffer, "   %b %y", &day);
-    return n > 0 ? std::string(buffer, n) : englishMonthLabel(year, month);
+    if (n == 0)
+        return englishMonthLabel(year, month);
+    // The label joins the log's Latin-1 texts in the line, which is printed
+    // in UTF-8 as a whole.
+    const std::string_view codeset = nl_langinfo(CODESET);
+    return codeset == "UTF-8" ? utf8ToLatin1Lossy(std::string_view(buffer, n)) : std::string(buffer, n);
 }
 
 bool totalsRequest(const ParsedArgs& parsed, const std::string& currentDir, TotalsRequest& request,
@@ -63,7 +72,8 @@ int runTotals(const TotalsRequest& request, const CliStreams& streams)
         return kExitFailed;
     store->selectAll();
     for (const TotalsLine& line : buildTotals(*store, request.period, localeMonthLabel)) {
-        std::fwrite(line.text.data(), 1, line.text.size(), streams.out);
+        const std::string text = latin1ToUtf8(line.text);
+        std::fwrite(text.data(), 1, text.size(), streams.out);
         std::fputc('\n', streams.out);
     }
     if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {

@@ -8,6 +8,7 @@
 #include "log/log_store.h"
 #include "log/messages.h"
 #include "paths.h"
+#include "texts.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ int runList(const ListRequest& request, const CliStreams& streams)
     if (!openLog(*store, request.logPath, prompt))
         return kExitFailed;
     for (std::size_t i = 0; i < store->entryCount; ++i) {
-        std::string line = withoutLineEnd(formatEntryLine(store->entry(i), false, *store)) + '\n';
+        std::string line = latin1ToUtf8(withoutLineEnd(formatEntryLine(store->entry(i), false, *store))) + '\n';
         std::fwrite(line.data(), 1, line.size(), streams.out);
     }
     if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {

@@ -46,6 +46,18 @@ constexpr CommandHelp kCommands[] = {
      "Writes the entries of LOG dated from --from to --to (both included) to OUT as\n"
      "a complete log, as File > Archive does, and takes them out of LOG unless\n"
      "--keep is given; LOG is saved only when entries left it. OUT may not be LOG.\n"},
+    {"graph", "orvanta graph LOG [--type T] [--sport NAME|all] [--period P] [--first D]",
+     "Prints the Graph page's picture as numbers, every entry of LOG counted: for\n"
+     "each period shown its first day and its value as the bar uses it (time in\n"
+     "hours, distance in the sport's units, pace, workouts, calories in thousands\n"
+     "of kilocalories, keyword sums or averages), with all sports each sport's\n"
+     "value after it; then the line \"axis\" with the base, the span, the vertical\n"
+     "caption and the five tick labels (\"axis\" alone when there is no scale).\n"
+     "T: time (default), distance, pace, workouts, calories, a type list text or\n"
+     "a keyword's label. --sport: a sport's name or all (the default); distance\n"
+     "and pace need one sport. P: 13w (default), 27w, 55w, 111w, 12m, 25m, 38m,\n"
+     "51m. --first D: the period holding D is the first shown; without it the\n"
+     "last entry's period is the last shown. Calories use the calorie settings.\n"},
     {"import", "orvanta import LOG FILE... [--sport-map NAME=SPORT ...] [--dry-run]",
      "Adds the workouts of the FILEs (FIT, GPX, TCX or CSV, told apart by what they\n"
      "hold) to LOG as entries in date order, skipping a workout LOG already holds\n"

@@ -1,6 +1,7 @@
 #include <QtGlobal>
 
 #include "about_dialog.h"
+#include "calorie_dialog.h"
 #include "log_choice_dialog.h"
 #include "preferences_dialog.h"
 #include "save_format_dialog.h"
@@ -43,6 +44,12 @@ bool QtShellDialogs::editSports(QWidget* owner, AppContext& context)
     dialog.exec();
     // A new colour changes no sport, but the pages must show it.
     return dialog.sportsChanged() || dialog.colorsChanged();
+}
+
+bool QtShellDialogs::editCalories(QWidget* owner, AppContext& context)
+{
+    CalorieDialog dialog(context.settings, context.store, owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtShellDialogs::showAbout(QWidget* owner)

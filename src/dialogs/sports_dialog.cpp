@@ -153,7 +153,7 @@ void SportsDialog::createBoxes()
 {
     m_sportBox = new SimpleComboBox(this);
     placeControl(m_sportBox, 1039, 10, 15, 90, 100);
-    m_sportBox->edit()->setMaxLength(static_cast<int>(decltype(SportDef::name)::capacity));
+    m_sportBox->edit()->setMaxLength(static_cast<int>(kSportNameLength));
     m_letterBox = new SimpleComboBox(this);
     placeControl(m_letterBox, 1040, 115, 15, 25, 95);
     m_letterBox->edit()->setMaxLength(1);

@@ -12,8 +12,7 @@
 
 namespace {
 
-// The locale's short date, with the century shown: a plan may be typed in
-// for any year.
+// The locale's short date, with the century shown.
 QString pickerFormat()
 {
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
@@ -37,6 +36,8 @@ TrainingPlanDialog::TrainingPlanDialog(int planLength, const CalendarDate& initi
     m_picker = new QDateEdit(QDate(initial.year, initial.month, initial.day), this);
     m_picker->setCalendarPopup(true);
     m_picker->setDisplayFormat(pickerFormat());
+    // A log's two-digit years hold these years only.
+    m_picker->setDateRange(QDate(kFirstFileYear, 1, 1), QDate(kLastFileYear, 12, 31));
     placeControl(m_picker, 1010, 65, 61, 55, 12);
 
     auto* anchors = new QButtonGroup(this);

@@ -70,12 +70,35 @@ bool isOpenLogFile(const LogStore& store, const std::string& path)
     return resolved(written) == resolved(store.fileName);
 }
 
+bool isOpenLogBackup(const LogStore& store, const std::string& path)
+{
+    const std::size_t n = store.fileName.size();
+    if (n < 3)
+        return false;
+    const std::string written = withDefaultExtension(path, SaveFormat::CompleteLog);
+    const std::string target = resolved(store.fileName);
+    for (const std::string& log : {store.fileName, target}) {
+        const std::string backup = log.substr(0, log.size() - 3) + "bak";
+        if (backup == log)
+            continue;
+        if (written == backup || sameInode(written, backup) || resolved(written) == resolved(backup))
+            return true;
+    }
+    return false;
+}
+
 ArchiveResult archiveLog(LogStore& store, const std::string& path, std::uint32_t fromKey, std::uint32_t toKey,
                          bool removeArchived, SaveContext& context)
 {
     ArchiveResult result;
     if (isOpenLogFile(store, path)) {
         context.prompt.message(msg::kCaption, kArchiveIntoOpenLog, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
+                               UserPrompt::Answer::Ok);
+        result.status = ArchiveStatus::IntoOpenLog;
+        return result;
+    }
+    if (isOpenLogBackup(store, path)) {
+        context.prompt.message(msg::kCaption, kArchiveIntoBackup, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
                                UserPrompt::Answer::Ok);
         result.status = ArchiveStatus::IntoOpenLog;
         return result;

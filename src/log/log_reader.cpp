@@ -65,7 +65,9 @@ void readSportLine(std::string_view line, SportDef& sport, const ReadOptions& op
     sport.name = line.substr(0, tab);
     if (tab != std::string_view::npos) {
         std::string_view codes = line.substr(tab + 1);
-        sport.letter = codes.empty() ? '\0' : codes[0];
+        // A line ending in its tab names no letter: the blank, as sport
+        // "None" has, since a NUL would end the line when written.
+        sport.letter = codes.empty() || codes[0] == '\0' ? ' ' : codes[0];
         if (codes.size() > 1)
             sport.distanceUnits = unitFromSuffix(codes[1]);
         std::string_view pace = codes.size() > 2 ? codes.substr(2) : std::string_view();
@@ -75,20 +77,21 @@ void readSportLine(std::string_view line, SportDef& sport, const ReadOptions& op
     sport.calorieIndex = calorieIndexFor(sport.name.view(), options.calorieSportNames);
 }
 
-struct Cursor {
-    const std::vector<std::string_view>& lines;
-    std::size_t next = 0;
-    bool atEnd() const { return next >= lines.size(); }
-};
+bool holdsNul(std::string_view line)
+{
+    return line.find('\0') != std::string_view::npos;
+}
 
 // Takes up to count lines after a header, handing the first limit of them to
 // take and passing over the rest, so the lines after the section stay in step.
 template <typename Take>
-bool takeSection(Cursor& cursor, long count, std::size_t limit, Take take)
+bool takeSection(LineSplitter& lines, long count, std::size_t limit, Take take)
 {
     bool overflow = false;
-    for (long i = 0; i < count && !cursor.atEnd(); ++i) {
-        std::string_view line = cursor.lines[cursor.next++];
+    std::string_view line;
+    for (long i = 0; i < count && lines.next(line); ++i) {
+        // A NUL cuts the text there (the tables keep C strings): say so.
+        overflow |= holdsNul(line);
         if (static_cast<std::size_t>(i) < limit)
             take(static_cast<std::size_t>(i), line);
         else
@@ -114,14 +117,16 @@ int calorieIndexFor(std::string_view sportName, const std::vector<std::string>& 
 
 bool readWholeFile(const std::string& path, std::string& buffer, int& error)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return false;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        // A folder has a message of its own; a pipe or a device is refused
+        // as a file without access.
+        error = S_ISDIR(info.st_mode) ? EISDIR : S_ISREG(info.st_mode) ? errno : EACCES;
         ::close(fd);
         return false;
     }
@@ -156,44 +161,66 @@ bool readWholeFile(const std::string& path, std::string& buffer, int& error)
     return true;
 }
 
-std::vector<std::string_view> splitLines(std::string& buffer)
+LineSplitter::LineSplitter(std::string& buffer) : m_text(buffer.data()), m_size(buffer.size())
 {
-    // Like a C string, the text ends at its first NUL.
-    std::size_t nul = buffer.find('\0');
-    if (nul != std::string::npos)
-        buffer.resize(nul);
-    char* text = buffer.data();
-    const std::size_t size = buffer.size();
-    const bool lineFeeds = std::memchr(text, '\n', size) != nullptr;
     // With line feeds every CR goes, wherever it stands; without them each
     // CR ends a line. Removing a line's CRs inside the line itself gives the
     // same lines as removing them from the whole text first.
-    const char end = lineFeeds ? '\n' : '\r';
-    std::vector<std::string_view> lines;
-    lines.reserve(size / 64 + 16);
-    std::size_t start = 0;
-    while (start < size) {
-        const void* hit = std::memchr(text + start, end, size - start);
-        const std::size_t stop = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text) : size;
-        std::size_t length = stop - start;
-        if (lineFeeds) {
-            if (length > 0 && text[stop - 1] == '\r')
-                --length;  // the usual CR LF
-            char* line = text + start;
-            if (std::memchr(line, '\r', length)) {
-                std::size_t kept = 0;
-                for (std::size_t i = 0; i < length; ++i)
-                    if (line[i] != '\r')
-                        line[kept++] = line[i];
-                length = kept;
-            }
+    m_lineFeeds = std::memchr(m_text, '\n', m_size) != nullptr;
+}
+
+bool LineSplitter::next(std::string_view& line)
+{
+    if (m_start >= m_size)
+        return false;
+    const char end = m_lineFeeds ? '\n' : '\r';
+    const std::size_t start = m_start;
+    const void* hit = std::memchr(m_text + start, end, m_size - start);
+    const std::size_t stop = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - m_text) : m_size;
+    std::size_t length = stop - start;
+    if (m_lineFeeds) {
+        if (length > 0 && m_text[stop - 1] == '\r')
+            --length;  // the usual CR LF
+        char* text = m_text + start;
+        if (std::memchr(text, '\r', length)) {
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < length; ++i)
+                if (text[i] != '\r')
+                    text[kept++] = text[i];
+            length = kept;
         }
-        // Each line stays a C string for the count patterns.
-        text[start + length] = '\0';
-        lines.emplace_back(text + start, length);
-        start = stop + 1;
     }
+    // Each line stays a C string for the count patterns (the byte after a
+    // line is its line end, or the string's own NUL).
+    m_text[start + length] = '\0';
+    line = std::string_view(m_text + start, length);
+    m_start = stop + 1;
+    return true;
+}
+
+std::vector<std::string_view> splitLines(std::string& buffer)
+{
+    std::vector<std::string_view> lines;
+    LineSplitter splitter(buffer);
+    std::string_view line;
+    while (splitter.next(line))
+        lines.push_back(line);
     return lines;
+}
+
+void resolveEntrySport(LogEntry& entry, LogStore& store)
+{
+    entry.sportIndex = entry.kindSport.size() < 2 ? 0 : store.resolveSportByLetter(entry.kindSport[1]);
+    const SportUnits units = store.unitsOf(entry.sportIndex);
+    entry.distance = 0.0f;
+    if (units.distanceUnits != DistanceUnit::None && !entry.distanceText.empty()) {
+        float number = readNumber(entry.distanceText.view());
+        std::string_view text = entry.distanceText.view();
+        char last = text.back();
+        if (last == 'K' || last == 'M' || last == 'Y' || last == 'm')
+            number = fromMiles(toMiles(number, unitFromSuffix(last)), units.distanceUnits);
+        entry.distance = number;
+    }
 }
 
 bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool& badData, LogStore& store,
@@ -202,6 +229,12 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
     entry.clear();
     if (line.empty())
         return false;
+    // A NUL would end the stored texts early and drop the rest of the line
+    // unseen: the line is rejected, with the warning.
+    if (holdsNul(line)) {
+        badData = true;
+        return false;
+    }
 
     CalendarDate date;
     const DateFormat format = store.preferences.dateFormat();
@@ -244,18 +277,8 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
     else
         entry.dateText.setPlain(fields[0]);
     entry.kindSport.setPlain(fields[1]);
-    entry.sportIndex = entry.kindSport.size() < 2 ? 0 : store.resolveSportByLetter(entry.kindSport[1]);
-    const SportUnits units = store.unitsOf(entry.sportIndex);
-
     entry.distanceText.setPlain(fields[2]);
-    if (units.distanceUnits != DistanceUnit::None && !entry.distanceText.empty()) {
-        float number = readNumber(entry.distanceText.view());
-        std::string_view text = entry.distanceText.view();
-        char last = text.back();
-        if (last == 'K' || last == 'M' || last == 'Y' || last == 'm')
-            number = fromMiles(toMiles(number, unitFromSuffix(last)), units.distanceUnits);
-        entry.distance = number;
-    }
+    resolveEntrySport(entry, store);
 
     if (!fields[3].empty()) {
         char time[kTimeTextRoom];
@@ -291,15 +314,13 @@ ReadResult reportOpenFailure(const LogStore& store, UserPrompt& prompt, bool isD
     return ReadResult::OpenFailed;
 }
 
-// Walks the lines of a log, filling the store; returns whether any line was
+// Walks the lines of a log from its first, filling the store; returns whether any line was
 // rejected or cut away at a limit.
-bool readSections(const std::vector<std::string_view>& lines, LogStore& store, UserPrompt& prompt,
+bool readSections(LineSplitter& lines, std::string_view line, LogStore& store, UserPrompt& prompt,
                   const ReadOptions& options)
 {
     bool badData = false;
-    Cursor cursor{lines};
-    while (!cursor.atEnd()) {
-        std::string_view line = lines[cursor.next++];
+    do {
         if (line.empty())
             break;
         // Entry lines begin with a digit; only the rest can be a section header.
@@ -310,15 +331,17 @@ bool readSections(const std::vector<std::string_view>& lines, LogStore& store, U
             else if (parseEntryLine(line, false, store.entry(store.entryCount), badData, store, prompt))
                 ++store.entryCount;
         } else if (startsWith(line, "Sports List:")) {
+            badData |= holdsNul(line);
             store.resetSportNone();
             long n = sectionCount(line, "Sports List: %d");
             std::size_t taken = 0;
-            badData |= takeSection(cursor, n, LogStore::kMaxSports, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, n, LogStore::kMaxSports, [&](std::size_t i, std::string_view text) {
                 readSportLine(text, store.sports[i + 1], options);
                 taken = i + 1;
             });
             store.sportCount = static_cast<std::uint16_t>(taken);
         } else if (startsWith(line, "Preferences:")) {
+            badData |= holdsNul(line);
             std::string text(line.substr(0, 200));
             auto& v = store.preferences.values;
             std::sscanf(text.c_str(), "Preferences: %d %d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4],
@@ -327,7 +350,7 @@ bool readSections(const std::vector<std::string_view>& lines, LogStore& store, U
         } else if (startsWith(line, "Routes:")) {
             long n = sectionCount(line, "Routes: %d");
             std::size_t taken = 0;
-            badData |= takeSection(cursor, n, LogStore::kMaxRoutes, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, n, LogStore::kMaxRoutes, [&](std::size_t i, std::string_view text) {
                 store.routes[i].text = text.substr(0, 611);
                 taken = i + 1;
             });
@@ -335,7 +358,7 @@ bool readSections(const std::vector<std::string_view>& lines, LogStore& store, U
         } else if (startsWith(line, "Keywords")) {
             long n = sectionCount(line, "Keywords: %d");
             std::size_t taken = 0;
-            badData |= takeSection(cursor, n, LogStore::kMaxKeywords, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, n, LogStore::kMaxKeywords, [&](std::size_t i, std::string_view text) {
                 store.keywords[i].text = text;
                 taken = i + 1;
             });
@@ -345,18 +368,23 @@ bool readSections(const std::vector<std::string_view>& lines, LogStore& store, U
         } else if (parseEntryLine(line, false, store.entry(store.entryCount), badData, store, prompt)) {
             ++store.entryCount;
         }
-    }
+    } while (lines.next(line));
     return badData;
 }
 
 }  // namespace
 
-ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& options)
+ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& options, bool& rejectedLines)
 {
+    rejectedLines = false;
     store.modified = false;
     const std::string path = store.fileName;
+    // A pipe or a device would block the read or never end: only a file
+    // (or a folder, which has its own message) is opened.
+    if (struct stat info{}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+        return reportOpenFailure(store, prompt, options.isDefaultLog, EACCES);
     {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             return reportOpenFailure(store, prompt, options.isDefaultLog, errno);
         ::close(fd);
@@ -377,18 +405,35 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
                 inform(prompt, format1(msg::kProblemOpening, path, error));
                 return ReadResult::OpenFailed;
             }
+            if (error == EACCES)
+                return reportOpenFailure(store, prompt, options.isDefaultLog, error);
             inform(prompt, error == ENOMEM ? msg::kNoMemory : msg::kProblemReading);
             return ReadResult::ReadFailed;
         }
-        std::vector<std::string_view> lines = splitLines(buffer);
-        if (lines.empty() || !startsWith(lines[0], "Sports List:")) {
+        // The first line says whether this is a log at all; the rest is
+        // taken one line at a time, so no file costs more than its bytes.
+        LineSplitter lines(buffer);
+        std::string_view first;
+        if (!lines.next(first) || !startsWith(first, "Sports List:")) {
             inform(prompt, msg::kNotALog);
             return ReadResult::NotALog;
         }
-        badData = readSections(lines, store, prompt, options);
+        try {
+            badData = readSections(lines, first, store, prompt, options);
+        } catch (const std::bad_alloc&) {
+            inform(prompt, msg::kNoMemory);
+            return ReadResult::ReadFailed;
+        }
         store.shownCount = store.entryCount;
     }
     if (badData)
         inform(prompt, msg::kRejectedData);
+    rejectedLines = badData;
     return ReadResult::Ok;
+}
+
+ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& options)
+{
+    bool rejectedLines = false;
+    return readLog(store, prompt, options, rejectedLines);
 }

@@ -1,9 +1,12 @@
 #include "log_writer.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -46,36 +49,75 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The pattern of the temporary names beside target: ".NAME.XXXXXX".
+std::string tempPattern(const std::string& target)
+{
+    const std::size_t slash = target.find_last_of('/');
+    return folderOf(target) + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+}
+
+// A save killed half-way leaves its temporary file; the next save of the
+// same file takes away every name of that exact pattern.
+void removeStaleTemps(const std::string& target)
+{
+    const std::size_t slash = target.find_last_of('/');
+    const std::string prefix = "." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".";
+    const std::string folder = folderOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* item = ::readdir(dir)) {
+        const std::string_view name(item->d_name);
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix)
+            continue;
+        const std::string_view tail = name.substr(prefix.size());
+        if (std::all_of(tail.begin(), tail.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+            ::unlinkat(::dirfd(dir), item->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 // Keeps the file about to be replaced as its ".bak": the old file itself
 // becomes the backup through a second name, so nothing is copied; where the
-// file system has no such names it is copied.
+// file system has no such names it is copied. The new backup gets a
+// temporary name first and is then renamed over the old one, so at every
+// moment one of them is there.
 void keepAsBackup(const std::string& target)
 {
     const std::string backup = target.substr(0, target.size() - 3) + "bak";
     if (backup == target)
         return;
-    ::unlink(backup.c_str());
-    if (::link(target.c_str(), backup.c_str()) == 0)
+    std::string temp = tempPattern(target);
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0)
         return;
-    std::string bytes;
-    int error = 0;
-    struct stat info {};
-    if (::stat(target.c_str(), &info) != 0 || !readWholeFile(target, bytes, error))
-        return;
-    int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, info.st_mode & 07777);
-    if (fd >= 0) {
-        writeAll(fd, bytes);
-        ::close(fd);
+    ::close(fd);
+    // The name is ours; the link takes its place (link does not replace).
+    ::unlink(temp.c_str());
+    if (::link(target.c_str(), temp.c_str()) != 0) {
+        std::string bytes;
+        int error = 0;
+        struct stat info {};
+        if (::stat(target.c_str(), &info) != 0 || !readWholeFile(target, bytes, error))
+            return;
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
+        if (fd < 0)
+            return;
+        const bool written = writeAll(fd, bytes);
+        if (::close(fd) != 0 || !written) {
+            ::unlink(temp.c_str());
+            return;
+        }
     }
+    if (::rename(temp.c_str(), backup.c_str()) != 0)
+        ::unlink(temp.c_str());
 }
 
 // Writes bytes to a new file beside target and renames it over target, so a
 // failure at any point leaves the old file as it was. Returns 0 or an errno.
 int replaceFile(const std::string& target, std::string_view bytes, mode_t mode, bool backup)
 {
-    const std::size_t slash = target.find_last_of('/');
-    std::string temp = folderOf(target) + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) +
-                       ".XXXXXX";
+    std::string temp = tempPattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return errno;
@@ -90,6 +132,8 @@ int replaceFile(const std::string& target, std::string_view bytes, mode_t mode, 
         error = errno;
     if (error != 0)
         ::unlink(temp.c_str());
+    else
+        removeStaleTemps(target);
     return error;
 }
 
@@ -158,7 +202,8 @@ std::string formatSportLine(const SportDef& sport)
 {
     std::string line(sport.name.view());
     line += '\t';
-    line += sport.letter;
+    // Never a NUL byte: it would end the line for every reader.
+    line += sport.letter == '\0' ? ' ' : sport.letter;
     line += unitSuffix(sport.distanceUnits);
     line += paceUnitName(sport.paceUnits);
     return line;

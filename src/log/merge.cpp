@@ -1,6 +1,7 @@
 #include "merge.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +24,14 @@ std::string couldntOpenText(const std::string& path, int error)
 {
     std::string out(std::strlen(kCouldntOpenMerged) + path.size() + 24, '\0');
     int n = std::snprintf(out.data(), out.size(), kCouldntOpenMerged, path.c_str(), error);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
+
+std::string accessText(const std::string& path)
+{
+    std::string out(std::strlen(msg::kProblemAccessing) + path.size() + 8, '\0');
+    int n = std::snprintf(out.data(), out.size(), msg::kProblemAccessing, path.c_str());
     out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return out;
 }
@@ -94,22 +103,24 @@ struct Collected {
     bool rejected = false;
     bool overflow = false;  // an entry line came when there was no more room
     bool cancelled = false;
+    bool outOfYears = false;  // a training program's day fell outside the file's years
 };
 
 // Walks the lines up to the first empty one, passing over the sections and
 // parsing every entry line; at most room entries are taken.
-Collected collectEntries(const std::vector<std::string_view>& lines, std::size_t room, LogStore& store,
-                         UserPrompt& prompt, const TrainingPlanQuestion& planQuestion, BusyCursor& busy)
+Collected collectEntries(LineSplitter& lines, std::size_t room, LogStore& store, UserPrompt& prompt,
+                         const TrainingPlanQuestion& planQuestion, BusyCursor& busy)
 {
     Collected found;
-    found.entries.reserve(std::min(room, lines.size()));
     bool relative = false;
-    for (std::size_t next = 0; next < lines.size();) {
-        const std::string_view line = lines[next++];
+    std::string_view line;
+    while (lines.next(line)) {
         if (line.empty())
             break;
         if (const long pass = linesToPass(line); pass >= 0) {
-            next += static_cast<std::size_t>(std::min<long>(pass, static_cast<long>(lines.size() - next)));
+            std::string_view passed;
+            for (long i = 0; i < pass && lines.next(passed); ++i) {
+            }
             continue;
         }
         if (found.entries.size() >= room) {
@@ -129,6 +140,15 @@ Collected collectEntries(const std::vector<std::string_view>& lines, std::size_t
                 busy.set(true);
                 store.trainingReference = *lastDay;
                 relative = true;
+            }
+        }
+        // A plan placed near the ends of the years a log holds, or one of
+        // very many days, would reach into another century.
+        if (relative) {
+            const int days = relativeDays(line);
+            if (days >= 0 && !dateFitsFile(addDays(store.trainingReference, -days))) {
+                found.outOfYears = true;
+                return found;
             }
         }
         found.entries.emplace_back();
@@ -196,8 +216,14 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
                      const TrainingPlanQuestion& planQuestion)
 {
     MergeResult result;
+    // A pipe or a device would block the read or never end.
+    if (struct stat info{}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        result.status = MergeStatus::OpenFailed;
+        inform(prompt, accessText(path));
+        return result;
+    }
     {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             result.status = MergeStatus::OpenFailed;
             inform(prompt, couldntOpenText(path, errno));
@@ -212,16 +238,16 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
     int error = 0;
     if (!readWholeFile(path, buffer, error)) {
         busy.set(false);
-        if (error == EISDIR) {
+        if (error == EISDIR || error == EACCES) {
             result.status = MergeStatus::OpenFailed;
-            inform(prompt, couldntOpenText(path, error));
+            inform(prompt, error == EACCES ? accessText(path) : couldntOpenText(path, error));
         } else {
             result.status = MergeStatus::ReadFailed;
             inform(prompt, error == ENOMEM ? msg::kNoMemory : msg::kProblemReading);
         }
         return result;
     }
-    const std::vector<std::string_view> lines = splitLines(buffer);
+    LineSplitter lines(buffer);
 
     // Reading entry lines picks their sports by letter; the sport the form
     // is working with stays as it was.
@@ -231,6 +257,12 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
     store.currentSport = formSport;
     if (found.cancelled) {
         result.status = MergeStatus::Cancelled;
+        return result;
+    }
+    if (found.outOfYears) {
+        busy.set(false);
+        result.status = MergeStatus::OutOfYears;
+        inform(prompt, kPlanOutsideYears);
         return result;
     }
 

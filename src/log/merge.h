@@ -15,6 +15,10 @@ inline constexpr const char* kNoNewEntries = "There were no new entries in that 
 inline constexpr const char* kMergeStoppedAtLimit =
     "The entries of that file that fit were merged; the rest of it was left out.";
 
+inline constexpr const char* kPlanOutsideYears =
+    "That training program would place workouts before 1950 or after 2049, which a log can't hold. Nothing "
+    "was merged.";
+
 // The longest plan a training program may state, in days; a larger count is
 // taken as this one (the line reader caps its relative dates the same way).
 inline constexpr int kMaxPlanLength = 1000000;
@@ -30,6 +34,7 @@ enum class MergeStatus {
     NothingNew,  // the file was read but gave no entry
     LogFull,     // the file had entries, but the log had no room for any
     Cancelled,   // the Training Plan question was cancelled: nothing added
+    OutOfYears,  // the plan would place entries outside 1950-2049: nothing added
     OpenFailed,  // the file could not be opened
     ReadFailed,  // it could not be read whole
 };

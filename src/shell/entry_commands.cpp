@@ -25,6 +25,7 @@ void EntryCommands::attach(MainWindow& window, AppContext& context, Page* page)
     if (auto* entryPage = qobject_cast<DataEntryPage*>(page)) {
         list = entryPage->recentController();
         connect(entryPage->form(), &EntryFormController::routesChanged, commands, &EntryCommands::discardSelectPage);
+        connect(entryPage->form(), &EntryFormController::listsChanged, commands, [&window] { window.reloadPages(); });
     } else if (auto* logPage = qobject_cast<LogPage*>(page)) {
         list = logPage->listController();
     } else if (auto* dayPage = qobject_cast<DayPage*>(page)) {

@@ -91,6 +91,10 @@ EntryFormController::EntryFormController(DataEntryPage& page, AppContext& contex
                 page.timeEdit(),  page.paceEdit(),   page.routeEdit(),     page.commentEdit()};
     for (QLineEdit* edit : {page.distanceEdit(), page.timeEdit(), page.paceEdit()})
         edit->setMaxLength(static_cast<int>(kShortFieldLength));
+    connect(page.unitsCombo(), &QComboBox::currentIndexChanged, this, [&page](int units) {
+        page.distanceEdit()->setMaxLength(
+            static_cast<int>(distanceFieldLength(static_cast<DistanceUnit>(std::max(0, units)))));
+    });
     // A two-digit year in the file stands for 1950 to 2049 only.
     page.entryDate()->setDateRange(QDate(kFirstEntryYear, 1, 1), QDate(kLastEntryYear, 12, 31));
     for (FormField field : kTabOrder)
@@ -265,7 +269,10 @@ void EntryFormController::sportChosen(int index)
 void EntryFormController::focusField(FormField field)
 {
     WritingScope writing(m_writing);
-    m_fields[slot(field)]->setFocus(Qt::OtherFocusReason);
+    if (field == FormField::Date)
+        m_page.focusDate();
+    else
+        m_fields[slot(field)]->setFocus(Qt::OtherFocusReason);
 }
 
 void EntryFormController::moveFocus(FormField from, bool forward)
@@ -365,13 +372,16 @@ void EntryFormController::keywordChosen(int index, bool remove)
     LogStore& store = m_context.store;
     if (index < 0)
         return;
+    const int keywords = store.keywordCount;
     if (index >= store.keywordCount) {
         if (mayAddKeyword(store, m_context.prompt))
             m_dialogs->addKeyword(&m_page, store);
-        return;
-    }
-    if (remove) {
+    } else if (remove) {
         deleteKeyword(store, index, m_context.prompt);
+    }
+    if (index >= keywords || remove) {
+        if (store.keywordCount != keywords)
+            emit listsChanged();
         return;
     }
     QPlainTextEdit* comment = m_page.commentEdit();
@@ -385,7 +395,10 @@ void EntryFormController::routeChosen(int index, bool remove)
     if (index < 0)
         return;
     if (index >= store.routeCount) {
+        const int routes = store.routeCount;
         memorizeRoute(store, readForm(), m_context.prompt, [this] { return m_dialogs->askRouteName(&m_page); });
+        if (store.routeCount != routes)
+            emit listsChanged();
         return;
     }
     if (remove) {

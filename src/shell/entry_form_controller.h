@@ -48,6 +48,9 @@ public:
 signals:
     // A memorized route was deleted: lists of routes elsewhere are stale.
     void routesChanged();
+    // A keyword was added or deleted, or a route memorized: the pages'
+    // lists of them are taken anew.
+    void listsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

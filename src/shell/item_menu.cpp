@@ -8,8 +8,10 @@ ItemMenu::ItemMenu(const QStringList& items, const QString& lastItem, QWidget* p
     : QMenu(parent), m_deletable(static_cast<int>(items.size()))
 {
     int index = 0;
-    for (const QString& text : items)
-        addAction(text)->setData(index++);
+    // A label or a route name is shown as it is: an "&" in it is a
+    // character, not the mark of a shortcut letter.
+    for (QString text : items)
+        addAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")))->setData(index++);
     addAction(lastItem)->setData(index);
 }
 

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
 #include <memory>
 
 #include "log/clock.h"
@@ -16,6 +17,14 @@
 #include "shell/qt_user_prompt.h"
 #include "shell/shell_dialogs.h"
 #include "shell/single_instance.h"
+
+namespace {
+
+const QString kRunningAloneWarning = QStringLiteral(
+    "ORVXP: warning: cannot make the socket that lets a later start hand its log to this one (%1); "
+    "running alone.");
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,11 +40,14 @@ int main(int argc, char** argv)
     // A test names its own instance so it never meets the user's running one.
     SingleInstance instance(qEnvironmentVariableIsSet("ORVANTA_INSTANCE") ? qEnvironmentVariable("ORVANTA_INSTANCE")
                                                                           : SingleInstance::defaultName());
-    if (!instance.listen()) {
+    const SingleInstance::Role role = instance.listen();
+    if (role == SingleInstance::Role::Later) {
         // Another start is running: it opens our log, if we name one.
         instance.handOver(named ? QFile::decodeName(named->c_str()) : QString());
         return 0;
     }
+    if (role == SingleInstance::Role::Alone)
+        std::fprintf(stderr, "%s\n", kRunningAloneWarning.arg(instance.errorString()).toLocal8Bit().constData());
 
     QtSettingsStore settingsStore;
     const QRect area = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -61,9 +73,11 @@ int main(int argc, char** argv)
     window.setGeometry(rect.x, rect.y, rect.width, rect.height);
     window.show();
 
-    instance.setHandler([&window](const QString& path) {
-        window.openHandedOver(std::string(QFile::encodeName(path).constData()));
-    });
+    instance.setHandler(
+        [&window](const QString& path) { window.openHandedOver(std::string(QFile::encodeName(path).constData())); });
+    // One thing at a time: a log handed over while a dialog or a command is
+    // running waits until it is done.
+    instance.setReadyCheck([&window] { return window.readyForHandOver(); });
     instance.setOpenLogProvider([&store] { return QFile::decodeName(store->fileName.c_str()); });
     QTimer::singleShot(0, &window, [&window] { window.startUp(); });
     const int code = app.exec();

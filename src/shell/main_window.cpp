@@ -3,15 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTabBar>
 
 #include "log/log_reader.h"
 #include "log/messages.h"
+#include "shell/date_typing.h"
 #include "shell/entry_commands.h"
 #include "shell/logic/shortcut.h"
 #include "shell/logic/unsaved_changes.h"
+#include "shell/pages/data_entry_page.h"
 #include "shell/qt_user_prompt.h"
 #include "shell/shell_dialogs.h"
 
@@ -29,6 +32,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     m_canvas = new QWidget(this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
     m_canvas->installEventFilter(this);
+    // Where no page covers it (below the Select page) the window shows the
+    // system's window colour, the colour of a text box's background.
+    m_canvas->setBackgroundRole(QPalette::Base);
+    m_canvas->setAutoFillBackground(true);
     setCentralWidget(m_canvas);
 
     m_tabBar = new QTabBar(m_canvas);
@@ -124,12 +131,14 @@ void MainWindow::onTabChanged(int index)
         return;
     ShellState& state = m_context.state;
     const int leaving = state.currentPage;
-    if (leaving == static_cast<int>(PageIndex::DataEntry) && page(leaving) && page(leaving)->isAncestorOf(focusWidget()))
+    if (leaving == static_cast<int>(PageIndex::DataEntry) && page(leaving) &&
+        page(leaving)->isAncestorOf(focusWidget()))
         m_canvas->setFocus();
     if (Page* old = page(leaving); old && leaving != index)
         old->hide();
     if (index == static_cast<int>(PageIndex::Select))
-        state.returnPage = leaving == static_cast<int>(PageIndex::DataEntry) ? static_cast<int>(PageIndex::Log) : leaving;
+        state.returnPage =
+            leaving == static_cast<int>(PageIndex::DataEntry) ? static_cast<int>(PageIndex::Log) : leaving;
     state.currentPage = index;
     if (index == static_cast<int>(PageIndex::Day) && state.dayEntry < 0 && m_context.store.entryCount > 0)
         state.dayEntry = m_context.store.entryCount - 1;
@@ -139,15 +148,6 @@ void MainWindow::onTabChanged(int index)
     showPage(index);
 }
 
-void MainWindow::recreatePages()
-{
-    for (QPointer<Page>& slot : m_pages) {
-        delete slot.data();
-        slot = nullptr;
-    }
-    showPage(m_context.state.currentPage);
-}
-
 void MainWindow::refreshPages()
 {
     for (QPointer<Page>& slot : m_pages)
@@ -155,6 +155,14 @@ void MainWindow::refreshPages()
             slot->refresh();
     if (Page* p = page(currentPage()))
         p->update();
+}
+
+void MainWindow::reloadPages()
+{
+    for (QPointer<Page>& slot : m_pages)
+        if (slot)
+            slot->reloadFromLog();
+    refreshPages();
 }
 
 void MainWindow::updateTitle()
@@ -210,28 +218,39 @@ void MainWindow::refreshAfterRead()
     if (state.currentPage != static_cast<int>(PageIndex::DataEntry) || store.entryCount == 0) {
         if (state.currentPage == static_cast<int>(PageIndex::Day))
             state.dayEntry = store.entryCount > 0 ? store.entryCount - 1 : -1;
-        refreshPages();
+        reloadPages();
     } else {
-        refreshPages();
+        reloadPages();
         switchToPage(static_cast<int>(PageIndex::Log));
     }
 }
 
 void MainWindow::startUp()
 {
+    const CommandScope running(*this);
     if (!m_context.store.fileName.empty()) {
         readNamedLog(true);
-        refreshAfterRead();
-        return;
-    }
-    if (m_context.dialogs.askLogChoice(this) == ShellDialogs::LogChoice::NewLog)
+        // Reading at start-up fills the lists and leaves the page as it is:
+        // the form, with the focus in its date, so a workout can be typed at once.
+        reloadPages();
+        if (auto* form = qobject_cast<DataEntryPage*>(page(currentPage())))
+            form->focusDate();
+    } else if (m_context.dialogs.askLogChoice(this) == ShellDialogs::LogChoice::NewLog) {
         onNew();
-    else
+    } else {
         onOpen();
+    }
+    m_started = true;
+}
+
+bool MainWindow::readyForHandOver() const
+{
+    return m_started && m_commandDepth == 0 && !QApplication::activeModalWidget() && !QApplication::activePopupWidget();
 }
 
 bool MainWindow::openHandedOver(const std::string& path)
 {
+    const CommandScope running(*this);
     LogStore& store = m_context.store;
     if (store.entryCount > 0 && store.modified && !leaveLog())
         return false;
@@ -264,6 +283,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         layoutPages();
         return false;
     }
+    if (DateTyping::filter(watched, event))
+        return true;
     if (event->type() == QEvent::ShortcutOverride && isActiveWindow()) {
         // Ctrl+A selects every entry even while a text box has the focus,
         // as the menu promises.

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -43,6 +44,7 @@ enum : int {
     AddToStartMenu = 32809,
     MakeDefaultLog = 32810,
     MakeMergeLog = 32811,
+    Manual = 32812,
     Import = 32840,
     HandOver = 33200,
 };
@@ -50,6 +52,9 @@ enum : int {
 
 inline constexpr const char* kNoActiveLogTitle = "The Orvanta [No Active Log]";
 inline constexpr const char* kProgramTitle = "The Orvanta";
+inline constexpr const char* kManualFileName = "orvwinxpman.pdf";
+inline constexpr const char* kManualMissing = "The manual (orvwinxpman.pdf) is not in the program's folder.";
+inline constexpr const char* kManualNotOpened = "No program was found to open the manual %s.";
 inline constexpr const char* kRetainQuestion =
     "Do you want to retain your current sports, routes, preferences, and keywords?";
 inline constexpr const char* kRevertQuestion =
@@ -58,7 +63,8 @@ inline constexpr const char* kExitWithoutSavingQuestion =
     "You have unsaved changes in your log. Are you sure you want to exit without saving them?";
 inline constexpr const char* kDefaultLogMade =
     "The current file is now your default log and the log into which any Palm entries will be merged.";
-inline constexpr const char* kMergeLogMade = "The current file is now the log into which any Palm entries will be merged.";
+inline constexpr const char* kMergeLogMade =
+    "The current file is now the log into which any Palm entries will be merged.";
 inline constexpr const char* kNothingToPrint = "Nothing to print!";
 
 // The program's one top-level window: the menu, the tab strip and one page
@@ -75,6 +81,10 @@ public:
     // A log handed over by a later start: leaves the current log (which may
     // be declined), then opens path and comes to the front.
     bool openHandedOver(const std::string& path);
+    // Whether a log handed over may be opened now: start-up is done and no
+    // command, modal dialog or popup menu is running. One thing at a time:
+    // a log opened inside another command's dialog would be mixed with it.
+    bool readyForHandOver() const;
 
     QAction* action(int commandId) const;
     QTabBar* tabBar() const { return m_tabBar; }
@@ -89,6 +99,9 @@ public:
     void updateTitle();
     // Every page shows the log anew (after a change of entries or selection).
     void refreshPages();
+    // The log was replaced or its lists changed: every page takes anew what
+    // it took from the log (Page::reloadFromLog), then shows it.
+    void reloadPages();
 
 public slots:
     void onNew();
@@ -104,10 +117,13 @@ public slots:
     void onSortEntries();
     void onPreferences();
     void onSports();
+    void onCalories();
     void onMakeDefaultLog();
     void onMakeMergeLog();
     void onAddToStartMenu();
     void onAbout();
+    void onManual();
+    void setManualFolder(const QString& folder) { m_manualFolder = folder; }
     void onPrint();
     // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
     void onMerge();
@@ -121,13 +137,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Marks a command as running for its whole length.
+    class CommandScope {
+    public:
+        explicit CommandScope(MainWindow& window) : m_window(window) { ++m_window.m_commandDepth; }
+        ~CommandScope() { --m_window.m_commandDepth; }
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+    private:
+        MainWindow& m_window;
+    };
+
     void buildMenus();
     QAction* addCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys = {});
+    // The action runs handler as a command (see readyForHandOver).
+    void runs(QAction* act, std::function<void()> handler);
+    void runs(QAction* act, void (MainWindow::*handler)());
     void onTabChanged(int index);
     void showPage(int index);
     Page* ensurePage(int index);
     void layoutPages();
-    void recreatePages();
     void refreshAfterRead();
     void readNamedLog(bool atStartUp);
     void emptyLog();
@@ -138,9 +168,12 @@ private:
     AppContext& m_context;
     QWidget* m_canvas = nullptr;
     QTabBar* m_tabBar = nullptr;
+    QString m_manualFolder;  // where Help > Manual looks; the program's folder unless a test says otherwise
     std::array<QPointer<Page>, 8> m_pages{};
     std::map<int, QAction*> m_actions;
     bool m_closing = false;
     bool m_skipLeaveStep = false;
+    bool m_started = false;       // start-up has read or chosen its log
+    int m_commandDepth = 0;       // commands running, nested ones included
     std::string m_lastMergeFile;  // the Merge question starts from it
 };

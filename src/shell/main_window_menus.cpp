@@ -2,15 +2,21 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPlainTextEdit>
+#include <QUrl>
+#include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "log/log_reader.h"
 #include "log/messages.h"
+#include "shell/logic/entry_lists.h"
 #include "shell/logic/shortcut.h"
 #include "shell/main_window.h"
 #include "shell/shell_dialogs.h"
@@ -38,28 +44,38 @@ QAction* MainWindow::addCommand(QMenu* menu, int id, const QString& text, const 
     return act;
 }
 
+void MainWindow::runs(QAction* act, std::function<void()> handler)
+{
+    connect(act, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        // A log handed over while the command runs (its dialogs run event
+        // loops) waits until it is done.
+        const CommandScope running(*this);
+        handler();
+    });
+}
+
+void MainWindow::runs(QAction* act, void (MainWindow::*handler)())
+{
+    runs(act, std::function<void()>([this, handler] { (this->*handler)(); }));
+}
+
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    connect(addCommand(file, cmd::New, QStringLiteral("&New")), &QAction::triggered, this, &MainWindow::onNew);
-    connect(addCommand(file, cmd::Open, QStringLiteral("&Open")), &QAction::triggered, this, &MainWindow::onOpen);
-    connect(addCommand(file, cmd::Merge, QStringLiteral("&Merge")), &QAction::triggered, this, &MainWindow::onMerge);
-    connect(addCommand(file, cmd::Import, QStringLiteral("&Import...")), &QAction::triggered, this,
-            &MainWindow::onImport);
-    connect(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &QAction::triggered, this,
-            &MainWindow::onRevert);
-    connect(addCommand(file, cmd::Save, QStringLiteral("&Save")), &QAction::triggered, this, &MainWindow::onSave);
-    connect(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &QAction::triggered, this,
-            &MainWindow::onSaveSelectedAs);
-    connect(addCommand(file, cmd::Archive, QStringLiteral("A&rchive")), &QAction::triggered, this,
-            &MainWindow::onArchive);
+    runs(addCommand(file, cmd::New, QStringLiteral("&New")), &MainWindow::onNew);
+    runs(addCommand(file, cmd::Open, QStringLiteral("&Open")), &MainWindow::onOpen);
+    runs(addCommand(file, cmd::Merge, QStringLiteral("&Merge")), &MainWindow::onMerge);
+    runs(addCommand(file, cmd::Import, QStringLiteral("&Import...")), &MainWindow::onImport);
+    runs(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &MainWindow::onRevert);
+    runs(addCommand(file, cmd::Save, QStringLiteral("&Save")), &MainWindow::onSave);
+    runs(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &MainWindow::onSaveSelectedAs);
+    runs(addCommand(file, cmd::Archive, QStringLiteral("A&rchive")), &MainWindow::onArchive);
     addCommand(file, cmd::Print, QStringLiteral("Print"))->setEnabled(false);
     file->addSeparator();
-    connect(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &QAction::triggered, this,
-            &MainWindow::onExit);
-    connect(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")), &QAction::triggered,
-            this, &MainWindow::onExitWithoutSaving);
+    runs(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &MainWindow::onExit);
+    runs(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")),
+         &MainWindow::onExitWithoutSaving);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     const std::pair<int, const char*> editCommands[] = {
@@ -67,13 +83,12 @@ void MainWindow::buildMenus()
     const Qt::Key editKeys[] = {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V};
     for (int i = 0; i < 4; ++i) {
         const int id = editCommands[i].first;
-        connect(addCommand(edit, id, QString::fromLatin1(editCommands[i].second), ctrlKeys(editKeys[i])),
-                &QAction::triggered, this, [this, id] { onEditCommand(id); });
+        runs(addCommand(edit, id, QString::fromLatin1(editCommands[i].second), ctrlKeys(editKeys[i])),
+             [this, id] { onEditCommand(id); });
     }
 
     QMenu* select = bar->addMenu(QStringLiteral("&Select"));
-    connect(addCommand(select, cmd::SelectAll, QStringLiteral("&All"), ctrlKeys(Qt::Key_A)), &QAction::triggered,
-            this, &MainWindow::onSelectAll);
+    runs(addCommand(select, cmd::SelectAll, QStringLiteral("&All"), ctrlKeys(Qt::Key_A)), &MainWindow::onSelectAll);
     select->addSeparator();
     auto* modes = new QActionGroup(this);
     QAction* only = addCommand(select, cmd::ShowSelectedOnly, QStringLiteral("Show Selected &Only"));
@@ -82,34 +97,31 @@ void MainWindow::buildMenus()
         a->setCheckable(true);
         modes->addAction(a);
     }
-    connect(only, &QAction::triggered, this, [this] { onDisplayMode(1); });
-    connect(all, &QAction::triggered, this, [this] { onDisplayMode(0); });
+    runs(only, [this] { onDisplayMode(1); });
+    runs(all, [this] { onDisplayMode(0); });
 
     QMenu* special = bar->addMenu(QStringLiteral("S&pecial"));
-    connect(addCommand(special, cmd::SortEntries, QStringLiteral("&Sort Entries")), &QAction::triggered, this,
-            &MainWindow::onSortEntries);
+    runs(addCommand(special, cmd::SortEntries, QStringLiteral("&Sort Entries")), &MainWindow::onSortEntries);
     QMenu* configure = special->addMenu(QStringLiteral("&Configure"));
-    connect(addCommand(configure, cmd::Preferences, QStringLiteral("&Preferences")), &QAction::triggered, this,
-            &MainWindow::onPreferences);
-    connect(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &QAction::triggered, this,
-            &MainWindow::onSports);
-    addCommand(configure, cmd::Calories, QStringLiteral("&Calories"))->setEnabled(false);
+    runs(addCommand(configure, cmd::Preferences, QStringLiteral("&Preferences")), &MainWindow::onPreferences);
+    runs(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &MainWindow::onSports);
+    runs(addCommand(configure, cmd::Calories, QStringLiteral("&Calories")), &MainWindow::onCalories);
     addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts"))->setEnabled(false);
     QMenu* log = special->addMenu(QStringLiteral("&Log"));
-    connect(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &QAction::triggered, this,
-            &MainWindow::onMakeDefaultLog);
-    connect(addCommand(log, cmd::AddToStartMenu, QStringLiteral("&Add to Start Menu")), &QAction::triggered, this,
-            &MainWindow::onAddToStartMenu);
+    runs(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &MainWindow::onMakeDefaultLog);
+    runs(addCommand(log, cmd::AddToStartMenu, QStringLiteral("&Add to Start Menu")), &MainWindow::onAddToStartMenu);
     QMenu* palm = special->addMenu(QStringLiteral("&Palm"));
-    connect(addCommand(palm, cmd::MakeMergeLog, QStringLiteral("Make Palm &Upload (Merge) Log")), &QAction::triggered,
-            this, &MainWindow::onMakeMergeLog);
-    connect(addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder")),
-            &QAction::triggered, this, &MainWindow::onSetDownloadFolder);
+    runs(addCommand(palm, cmd::MakeMergeLog, QStringLiteral("Make Palm &Upload (Merge) Log")),
+         &MainWindow::onMakeMergeLog);
+    runs(addCommand(palm, cmd::SetDownloadFolder, QStringLiteral("Set Palm Download &Folder")),
+         &MainWindow::onSetDownloadFolder);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    connect(addCommand(help, cmd::About, QStringLiteral("&About"),
-                       {QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)}),
-            &QAction::triggered, this, &MainWindow::onAbout);
+    runs(addCommand(help, cmd::Manual, QStringLiteral("&Manual")), &MainWindow::onManual);
+    runs(addCommand(help, cmd::About, QStringLiteral("&About"),
+                    {QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question),
+                     QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Question)}),
+         &MainWindow::onAbout);
 }
 
 void MainWindow::setDisplayModeChecks()
@@ -134,14 +146,14 @@ void MainWindow::onNew()
     if (store.modified && !leaveLog())
         return;
     const int oldEntries = store.entryCount;
-    UserPrompt::FileQuestion question{msg::kNewFileTitle, "MyNewLog.dat", "",
-                                      UserPrompt::FileFilter::Logs};
+    UserPrompt::FileQuestion question{msg::kNewFileTitle, "MyNewLog.dat", "", UserPrompt::FileFilter::Logs};
     std::optional<std::string> chosen = prompt.saveFileName(question);
     if (chosen) {
         store.setFileName(*chosen);
         store.entryCount = 0;
         store.shownCount = 0;
-        setWindowTitle(QStringLiteral("The Orvanta - %1, 0/0 entries").arg(QFile::decodeName(store.displayName.c_str())));
+        setWindowTitle(
+            QStringLiteral("The Orvanta - %1, 0/0 entries").arg(QFile::decodeName(store.displayName.c_str())));
         store.modified = true;
         bool retain = oldEntries > 0 &&
                       prompt.message(msg::kCaption, kRetainQuestion, UserPrompt::Icon::Question,
@@ -165,7 +177,7 @@ void MainWindow::onNew()
     store.shownCount = 0;
     store.editingIndex = -1;
     m_context.state.clearPositions();
-    refreshPages();
+    reloadPages();
     if (!chosen)
         setWindowTitle(QString::fromLatin1(kNoActiveLogTitle));
 }
@@ -182,7 +194,7 @@ void MainWindow::onOpen()
     std::optional<std::string> chosen = m_context.prompt.openFileName(question);
     if (!chosen) {
         // Nothing is open now; say so rather than show the old log's name.
-        refreshPages();
+        reloadPages();
         setWindowTitle(QString::fromLatin1(kNoActiveLogTitle));
         return;
     }
@@ -202,8 +214,9 @@ void MainWindow::onRevert()
     emptyLog();
     store.setFileName(name);
     readNamedLog(false);
-    recreatePages();
-    refreshAfterRead();
+    // The window is laid out anew for the log read again; the page stays.
+    layoutPages();
+    reloadPages();
 }
 
 void MainWindow::onSave()
@@ -243,7 +256,7 @@ void MainWindow::onExitWithoutSaving()
 {
     if (m_context.store.modified &&
         m_context.prompt.message(msg::kCaption, kExitWithoutSavingQuestion, UserPrompt::Icon::None,
-                                 UserPrompt::Buttons::OkCancel, UserPrompt::Answer::Ok) != UserPrompt::Answer::Ok)
+                                 UserPrompt::Buttons::OkCancel, UserPrompt::Answer::Cancel) != UserPrompt::Answer::Ok)
         return;
     m_skipLeaveStep = true;
     close();
@@ -255,8 +268,8 @@ void MainWindow::onEditCommand(int commandId)
     QWidget* focus = QApplication::focusWidget();
     if (!focus)
         return;
-    const char* method = commandId == cmd::Undo  ? "undo"
-                         : commandId == cmd::Cut ? "cut"
+    const char* method = commandId == cmd::Undo   ? "undo"
+                         : commandId == cmd::Cut  ? "cut"
                          : commandId == cmd::Copy ? "copy"
                                                   : "paste";
     if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
@@ -282,7 +295,7 @@ void MainWindow::onDisplayMode(int mode)
 void MainWindow::onSortEntries()
 {
     LogStore& store = m_context.store;
-    store.sortByDate();
+    sortEntries(store, m_context.state.dayEntry);
     if (store.modified)
         refreshPages();
     updateTitle();
@@ -290,16 +303,24 @@ void MainWindow::onSortEntries()
 
 void MainWindow::onPreferences()
 {
+    // The date order may have changed: the pickers follow it.
     if (m_context.dialogs.editPreferences(this, m_context))
-        refreshPages();
+        reloadPages();
     updateTitle();
 }
 
 void MainWindow::onSports()
 {
     if (m_context.dialogs.editSports(this, m_context))
-        refreshPages();
+        reloadPages();
     updateTitle();
+}
+
+void MainWindow::onCalories()
+{
+    m_context.dialogs.editCalories(this, m_context);
+    if (Page* graph = page(static_cast<int>(PageIndex::Graph)); graph && currentPage() == graph->index())
+        graph->update();
 }
 
 void MainWindow::onMakeDefaultLog()
@@ -330,6 +351,21 @@ void MainWindow::onAddToStartMenu()
 void MainWindow::onAbout()
 {
     m_context.dialogs.showAbout(this);
+}
+
+// The manual is installed beside the program.
+void MainWindow::onManual()
+{
+    const QString folder = m_manualFolder.isEmpty() ? QApplication::applicationDirPath() : m_manualFolder;
+    const QString manual = folder + QLatin1Char('/') + QLatin1String(kManualFileName);
+    if (!QFile::exists(manual)) {
+        m_context.prompt.message(msg::kCaption, kManualMissing, UserPrompt::Icon::Information);
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        const QByteArray path = QFile::encodeName(manual);
+        std::vector<char> text(std::strlen(kManualNotOpened) + path.size() + 1);
+        std::snprintf(text.data(), text.size(), kManualNotOpened, path.constData());
+        m_context.prompt.message(msg::kCaption, text.data(), UserPrompt::Icon::Information);
+    }
 }
 
 void MainWindow::onPrint()

@@ -19,6 +19,8 @@ public:
     // Both return whether the log changed.
     virtual bool editPreferences(QWidget* owner, AppContext& context) = 0;
     virtual bool editSports(QWidget* owner, AppContext& context) = 0;
+    // The Calorie Calculations dialog; whether OK changed the settings.
+    virtual bool editCalories(QWidget* owner, AppContext& context) = 0;
     virtual void showAbout(QWidget* owner) = 0;
 };
 
@@ -29,5 +31,6 @@ public:
     LogChoice askLogChoice(QWidget* owner) override;
     bool editPreferences(QWidget* owner, AppContext& context) override;
     bool editSports(QWidget* owner, AppContext& context) override;
+    bool editCalories(QWidget* owner, AppContext& context) override;
     void showAbout(QWidget* owner) override;
 };

@@ -1,20 +1,31 @@
 #include "shell/shell_fonts.h"
 
+#include <QFontMetrics>
 #include <QString>
 #include <QStringList>
 
 namespace {
 
-QFont makeFont(const char* face, int pixelSize, QFont::Weight weight, QFont::StyleHint hint)
+QFont makeFont(const char* face, int cellHeight, QFont::Weight weight, QFont::StyleHint hint)
 {
     QFont font(QString::fromLatin1(face));
-    font.setPixelSize(pixelSize);
     font.setWeight(weight);
     font.setStyleHint(hint);
-    return font;
+    return ShellFonts::atCellHeight(font, cellHeight);
 }
 
 }  // namespace
+
+QFont ShellFonts::atCellHeight(QFont font, int cellHeight)
+{
+    font.setHintingPreference(QFont::PreferFullHinting);
+    for (int pixels = cellHeight; pixels > cellHeight / 2; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return font;
+}
 
 ShellFonts ShellFonts::create()
 {

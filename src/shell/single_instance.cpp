@@ -15,6 +15,9 @@ namespace {
 constexpr qint64 kMaxLineBytes = 64 * 1024;
 constexpr int kProbeTimeoutMs = 1000;
 constexpr int kLockTimeoutMs = 5000;
+// How soon a held path is tried again: soon enough to feel at once after
+// the dialog that held it closes.
+constexpr int kRetryMs = 100;
 // Asks which log is open; a handed-over path is always absolute, never this.
 const QByteArray kQueryLine("?");
 
@@ -36,9 +39,13 @@ bool answers(const QString& name)
 
 }  // namespace
 
-SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), m_name(std::move(name)), m_server(this)
+SingleInstance::SingleInstance(QString name, QObject* parent)
+    : QObject(parent), m_name(std::move(name)), m_server(this), m_retry(this)
 {
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &SingleInstance::serveWaiting);
 }
 
 SingleInstance::~SingleInstance()
@@ -51,26 +58,34 @@ QString SingleInstance::defaultName()
     // One per user: the user's private runtime folder when the session has
     // one, else the temporary folder with the user's id in the name.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return QDir(runtime).filePath(QStringLiteral("orvanta"));
-    return QStringLiteral("orvanta-%1").arg(::getuid());
+    QString name = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? QDir(runtime).filePath(QStringLiteral("orvanta"))
+                                                                    : QStringLiteral("orvanta-%1").arg(::getuid());
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return name;
+    for (QChar& c : display)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != QLatin1Char('.') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return name + QLatin1Char('-') + display;
 }
 
-bool SingleInstance::listen()
+SingleInstance::Role SingleInstance::listen()
 {
     // Two starts at the same moment must not both find no one listening and
     // then remove each other's socket: the test and the listen go together.
     QLockFile lock(socketPath(m_name) + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(kLockTimeoutMs);
     if (answers(m_name))
-        return false;
+        return Role::Later;
     // Nobody answers: a socket left by a program that died is in the way.
     QLocalServer::removeServer(m_name);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     const bool listening = m_server.listen(m_name);
     if (locked)
         lock.unlock();
-    return listening;
+    return listening ? Role::Running : Role::Alone;
 }
 
 bool SingleInstance::handOver(const QString& path, int timeoutMs)
@@ -149,6 +164,13 @@ void SingleInstance::serveWaiting()
                 m_waiting.removeAt(i);
             else
                 ++i;
+            continue;
+        }
+        const bool question = socket->peek(kQueryLine.size() + 1) == kQueryLine + '\n';
+        if (!question && m_ready && !m_ready()) {
+            // A dialog or a command is running: the path waits its turn.
+            m_retry.start();
+            ++i;
             continue;
         }
         m_waiting.removeAt(i);

@@ -29,6 +29,14 @@ int daysBetween(const CalendarDate& later, const CalendarDate& earlier);
 
 // Applies the two-digit year window: 50..99 are 19yy, 0..49 are 20yy.
 int expandYear(int twoDigitYear);
+// The years that window holds: a date outside them would come back from a
+// log file in another century.
+inline constexpr int kFirstFileYear = 1950;
+inline constexpr int kLastFileYear = 2049;
+inline bool dateFitsFile(const CalendarDate& date)
+{
+    return date.year >= kFirstFileYear && date.year <= kLastFileYear;
+}
 
 // "%d/%d/%d" read as month/day/year or day/month/year, then the year window.
 // Numbers that are missing are 0.

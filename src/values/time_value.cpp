@@ -182,6 +182,12 @@ float parseTime(std::string& text, bool normalise, const InputWarning& warn)
     char out[kTimeTextRoom];
     std::size_t n = 0;
     float result = readTime(text, warn, out, n);
+    if (result >= kTooLongMinutes) {
+        if (warn)
+            warn(kTimeTooLong);
+        text.clear();
+        return 0.0f;
+    }
     if (!text.empty())
         text.assign(out, n);
     return result;
@@ -228,7 +234,9 @@ std::size_t formatTimeTo(float minutes, char* out)
         ++mins;
         tenths -= 600;
     }
-    if (mins > 0 || n > 0) {
+    // Under a minute the seconds still follow "0:": alone, "45" would read
+    // back as 45 minutes.
+    if (mins > 0 || n > 0 || tenths > 0) {
         if (mins < 10 && n > 0)
             out[n++] = '0';
         putNumber(mins);

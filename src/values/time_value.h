@@ -16,12 +16,21 @@ inline constexpr const char* kTooManyColons =
 inline constexpr const char* kTooManyPoints =
     "You had more than one decimal point (.) in your input; the extra ones have been ignored.";
 
+// A typed time of this many minutes or more (100 hours) does not fit its
+// nine-character field, so it would change at every save.
+inline constexpr float kTooLongMinutes = 6000.0f;
+inline constexpr const char* kTimeTooLong = "Times of 100 hours or more don't fit in a log; the time has been cleared.";
+
 // Minutes of a duration text. With normalise the text is rewritten in place
-// to the h:mm:ss form (keeping a leading "~") and the warnings may be given.
+// to the h:mm:ss form (keeping a leading "~") and the warnings may be given;
+// a time of kTooLongMinutes or more is then refused: the text is emptied and
+// kTimeTooLong given.
 float parseTime(std::string& text, bool normalise, const InputWarning& warn = {});
 // Silent form: never rewrites, never warns.
 float parseTime(std::string_view text);
 
+// Below one minute the seconds follow "0:" ("0:45"), so that the text reads
+// back as seconds; no time is "00".
 std::string formatTime(float minutes);
 
 // Room for any normalised time text: "~", the hours, ":mm:ss.t".

@@ -37,6 +37,13 @@ PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLoca
     return style;
 }
 
+PaintStyle graphPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale)
+{
+    PaintStyle style = baseStyle(settings, printing, locale);
+    style.fontName = QStringLiteral("Ariel");
+    return style;
+}
+
 QColor colorFromBgr(std::uint32_t bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

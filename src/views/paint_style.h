@@ -27,6 +27,9 @@ PaintStyle weekPaintStyle(const AppSettings& settings, bool printing, const QLoc
 // The day view's style ("FontName: Day", "FontSize: Day").
 PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
 
+// The graph's style: its own face, "Ariel", bold at fixed sizes; the sport colours.
+PaintStyle graphPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+
 // A colour kept as 0x00BBGGRR.
 QColor colorFromBgr(std::uint32_t bgr);
 

@@ -73,10 +73,10 @@ std::vector<char*> pointers(std::vector<std::string>& words)
 }  // namespace
 
 CliResult runOrvanta(const std::vector<std::string>& args, const fs::path& workDir,
-                     const std::vector<std::string>& extraEnv)
+                     const std::vector<std::string>& extraEnv, const fs::path& stdoutPath)
 {
     fs::path streams = workDir.parent_path() / "streams";
-    fs::path outFile = streams / "stdout";
+    fs::path outFile = stdoutPath.empty() ? streams / "stdout" : stdoutPath;
     fs::path errFile = streams / "stderr";
     std::vector<std::string> words = args;
     words.insert(words.begin(), ORV_CLI_BINARY);
@@ -95,7 +95,8 @@ CliResult runOrvanta(const std::vector<std::string>& args, const fs::path& workD
     }
     CliResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = readBytes(outFile);
+    if (stdoutPath.empty())
+        result.out = readBytes(outFile);
     result.err = readBytes(errFile);
     return result;
 }

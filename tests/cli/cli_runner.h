@@ -31,8 +31,10 @@ private:
 // Runs the built binary with args in workDir, the work() folder of a
 // TempFolder (its streams are caught beside it), and collects both streams.
 // The environment is the test's own plus the "NAME=value" entries of extraEnv.
+// With stdoutPath standard output goes there instead (such as /dev/full) and
+// out stays empty.
 CliResult runOrvanta(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-                     const std::vector<std::string>& extraEnv = {});
+                     const std::vector<std::string>& extraEnv = {}, const std::filesystem::path& stdoutPath = {});
 
 // The whole file as bytes; empty when it can't be read.
 std::string readBytes(const std::filesystem::path& path);

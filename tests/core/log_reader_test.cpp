@@ -3,13 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core_test_support.h"
@@ -284,15 +289,15 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, SplitLinesTable,
                                            SplitRow{"emptyLineKeptCrOnly", "a\r\rb\r", {"a", "", "b"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SplitLines, onlyALfBeforeTheFirstNulMakesLfTheLineEnd)
+TEST(SplitLines, aNulEndsNeitherTheTextNorItsLine)
 {
     std::string buffer("a\rb\r", 4);
     buffer += '\0';
     buffer += "c\nd";
     std::vector<std::string_view> got = splitLines(buffer);
-    ASSERT_GE(got.size(), 2u);
-    EXPECT_EQ("a", got[0]);
-    EXPECT_EQ("b", got[1]);
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ(std::string_view("ab\0c", 4), got[0]);
+    EXPECT_EQ("d", got[1]);
 }
 
 TEST_F(ReadLog, readWholeFileGivesEveryByteOrTheError)
@@ -828,12 +833,79 @@ TEST_F(ReadLog, binaryJunkAfterTheHeaderIsRejected)
     EXPECT_EQ((std::vector<std::string>{kRejected}), prompt.lines());
 }
 
-TEST_F(ReadLog, nulByteEndsNothingBeforeIt)
+// A NUL anywhere must not end the reading there: the line holding it is
+// rejected with the warning, and every line after it is read.
+TEST_F(ReadLog, lineHoldingANulIsRejected_theLinesAfterItAreRead)
 {
     ASSERT_EQ(ReadResult::Ok, readData("nul_byte_in_entries.dat"));
-    ASSERT_GE(store->entryCount, 1);
-    EXPECT_LE(store->entryCount, 3);
+    ASSERT_EQ(2, store->entryCount);
     EXPECT_EQ("before the NUL", store->entry(0).commentText.str());
+    EXPECT_EQ("03/23/02", store->entry(1).dateText.str());
+    EXPECT_EQ((std::vector<std::string>{kRejected}), prompt.lines());
+
+    std::string text = "Sports List: 1\r\nRun";
+    text += '\0';
+    text += "ning\tRMmpm\r\nPreferences: 1  1  1  1  1  1  0\r\n03/21/02\tTR\t5M\t40:00\t\t\tafter\r\n";
+    writeBytes(path("nul_in_sport.dat"), text);
+    prompt.shown.clear();
+    ASSERT_EQ(ReadResult::Ok, read(path("nul_in_sport.dat")));
+    EXPECT_EQ(1, store->entryCount);
+    EXPECT_EQ((std::vector<std::string>{kRejected}), prompt.lines());
+}
+
+// A pipe would block the read for ever, a device never end or end empty:
+// neither is a log file.
+TEST_F(ReadLog, namedPipeOrDevice_isRefusedWithTheAccessMessage)
+{
+    const std::string fifo = path("pipe.dat");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    // Should the read block on the pipe, a writer comes along to end it, so
+    // the test fails rather than hangs.
+    std::thread unblock([&fifo] {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    const ReadResult result = read(fifo);
+    unblock.join();
+    EXPECT_EQ(ReadResult::OpenFailed, result);
+    EXPECT_EQ((std::vector<std::string>{"Orvanta: " + printf1(msg::kProblemAccessing, fifo)}), prompt.lines());
+
+    prompt.shown.clear();
+    EXPECT_EQ(ReadResult::OpenFailed, read("/dev/null"));
+    EXPECT_EQ((std::vector<std::string>{"Orvanta: " + printf1(msg::kProblemAccessing, "/dev/null")}), prompt.lines());
+}
+
+// The header is looked at first and the lines are taken one at a time:
+// 64 MB of line feeds cost their bytes, not a table of 64 million lines
+// (run in a child whose memory is limited, where the old reader aborted).
+TEST_F(ReadLog, manyShortLines_costNoMoreThanTheirBytes)
+{
+    const std::string big = path("line_feeds.dat");
+    const std::string header = "Sports List: 1\r\nRunning\tRMmpm\r\n03/21/02\tTR\t5M\t40:00\t\t\t\r\n";
+    for (const bool withHeader : {false, true}) {
+        writeBytes(big, (withHeader ? header : "") + std::string(64u << 20, '\n'));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            struct rlimit limit {};
+            ::getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = 640u << 20;
+            ::setrlimit(RLIMIT_AS, &limit);
+            auto own = makeStore();
+            ScriptedPrompt quiet;
+            own->setFileName(big);
+            const ReadResult result = readLog(*own, quiet);
+            const bool expected =
+                withHeader ? result == ReadResult::Ok && own->entryCount == 1 : result == ReadResult::NotALog;
+            ::_exit(expected ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(child, ::waitpid(child, &status, 0));
+        EXPECT_TRUE(WIFEXITED(status)) << "the reader died, signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+        EXPECT_EQ(0, WIFEXITED(status) ? WEXITSTATUS(status) : -1) << (withHeader ? "with a header" : "no header");
+    }
 }
 
 TEST_F(ReadLog, twoMegabyteLinesAreCutNotOverrun)

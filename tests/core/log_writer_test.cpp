@@ -395,6 +395,61 @@ TEST_F(SaveLog, backupCopyOneCopiesTheOldFileFirst)
     EXPECT_EQ((std::vector<std::string>{"MyLog.bak", "MyLog.dat"}), listing());
 }
 
+// A save killed half-way leaves ".MyLog.dat.XXXXXX"; the next save of that
+// log takes such files away, and nothing that only looks alike.
+TEST_F(SaveLog, staleTemporaryFilesOfThisLogAreRemovedAtTheNextSave)
+{
+    writeBytes(path("MyLog.dat"), "Sports List: 0\r\n");
+    for (const char* name : {".MyLog.dat.a1B2c3", ".MyLog.dat.ZZZZZZ", ".MyLog.dat.abc", ".Other.dat.a1B2c3",
+                             ".MyLog.dat.a1B2c3d", "MyLog.dat.a1B2c3"})
+        writeBytes(path(name), "left by a kill");
+    ASSERT_TRUE(save(path("MyLog.dat"), false, SaveFormat::CompleteLog));
+    EXPECT_EQ((std::vector<std::string>{".MyLog.dat.a1B2c3d", ".MyLog.dat.abc", ".Other.dat.a1B2c3", "MyLog.bak",
+                                        "MyLog.dat", "MyLog.dat.a1B2c3"}),
+              listing());
+}
+
+// The old file becomes the backup under a second name, renamed over the old
+// backup, never after deleting it: the backup is the old log's very file.
+TEST_F(SaveLog, newBackupIsTheOldFileRenamedOverTheOldBackup)
+{
+    writeBytes(path("MyLog.dat"), "Sports List: 0\r\nold log\r\n");
+    writeBytes(path("MyLog.bak"), "an older backup\r\n");
+    struct stat old {};
+    ASSERT_EQ(0, ::stat(path("MyLog.dat").c_str(), &old));
+    ASSERT_TRUE(save(path("MyLog.dat"), false, SaveFormat::CompleteLog));
+    struct stat backup {};
+    ASSERT_EQ(0, ::stat(path("MyLog.bak").c_str(), &backup));
+    EXPECT_EQ(old.st_ino, backup.st_ino);
+    EXPECT_EQ("Sports List: 0\r\nold log\r\n", readBytes(path("MyLog.bak")));
+    EXPECT_EQ((std::vector<std::string>{"MyLog.bak", "MyLog.dat"}), listing());
+}
+
+// A sport line ending in its tab (or a name that filled the line) gives no
+// letter; writing it must not put a NUL into the file, which would end the
+// next reading there.
+TEST_F(SaveLog, sportWithoutALetterIsWrittenWithoutANulByte)
+{
+    const std::string text =
+        "Sports List: 2\r\nRunning\t\r\nCycling\tCKkph\r\nPreferences: 1  1  1  1  1  1  0\r\n"
+        "Routes: 0\r\nKeywords: 0\r\n03/21/02\tTC\t20K\t40:00\t\t\t\r\n"
+        "03/22/02\tTC\t30K\t60:00\t\t\t\r\n";
+    writeBytes(path("NoLetter.dat"), text);
+    auto log = makeStore();
+    log->setFileName(path("NoLetter.dat"));
+    ASSERT_EQ(ReadResult::Ok, readLog(*log, prompt));
+    SaveContext context{prompt, settings, {}};
+    ASSERT_TRUE(saveLog(*log, "", false, SaveFormat::CompleteLog, context));
+    const std::string saved = readBytes(path("NoLetter.dat"));
+    EXPECT_EQ(std::string::npos, saved.find('\0'));
+    auto again = makeStore();
+    again->setFileName(path("NoLetter.dat"));
+    ASSERT_EQ(ReadResult::Ok, readLog(*again, prompt));
+    EXPECT_EQ(2, again->entryCount);
+    EXPECT_EQ(2, again->sportCount);
+    EXPECT_EQ(std::vector<std::string>{}, prompt.lines());
+}
+
 TEST_F(SaveLog, backupNameReplacesTheLastThreeCharacters)
 {
     writeBytes(path("notes.txt"), "old\r\n");

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "values/time_value.h"
 
@@ -44,14 +45,47 @@ TEST(TimeRoundTrip, textsThatOnlyLookNormalisedAreFormattedAnew)
         const char* normalised;
     };
     const Row rows[] = {
-        {"05:00", "5:00"},        {"75:00", "1:15:00"},   {"1:05:00.0", "1:05:00"},
-        {"~01:30:00", "~1:30:00"}, {"100:00:01", "100:00:01"}, {"0:45", "45"},
+        {"05:00", "5:00"},         {"75:00", "1:15:00"}, {"1:05:00.0", "1:05:00"},
+        {"~01:30:00", "~1:30:00"}, {"0:45", "0:45"},     {"45", "45:00"},
     };
     for (const Row& row : rows) {
         std::string text = row.typed;
         parseTime(text, true);
         EXPECT_EQ(text, row.normalised) << row.typed;
     }
+}
+
+// Under a minute the text keeps "0:" before the seconds: "45" alone reads
+// back as 45 minutes.
+TEST(TimeRoundTrip, timesUnderAMinuteReadBackAsTheSameSeconds)
+{
+    for (int tenths = 1; tenths < 600; ++tenths) {
+        const float minutes = static_cast<float>(tenths) / 600.0f;
+        const std::string written = formatTime(minutes);
+        std::string again = written;
+        const float read = parseTime(again, true);
+        ASSERT_NEAR(read, minutes, 0.5f / 600.0f) << written;
+        ASSERT_EQ(again, written);
+    }
+}
+
+// A time of 100 hours or more does not fit its field: typing one is refused
+// with a message and the box emptied; below that it is kept.
+TEST(TimeRoundTrip, typedTimesOfOneHundredHoursOrMoreAreRefused)
+{
+    for (const char* typed : {"100:00:00", "~100:00:01", "150:00:00", "1234:56:00"}) {
+        std::vector<std::string> warnings;
+        std::string text = typed;
+        const float minutes = parseTime(text, true, [&](const std::string& w) { warnings.push_back(w); });
+        EXPECT_EQ(text, "") << typed;
+        EXPECT_EQ(minutes, 0.0f) << typed;
+        EXPECT_EQ(warnings, std::vector<std::string>{kTimeTooLong}) << typed;
+    }
+    std::string text = "99:59:59";
+    std::vector<std::string> warnings;
+    parseTime(text, true, [&](const std::string& w) { warnings.push_back(w); });
+    EXPECT_EQ(text, "99:59:59");
+    EXPECT_TRUE(warnings.empty());
 }
 
 }  // namespace

@@ -83,14 +83,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"minutes75BecomeHours", "75:10", 75.0f + 10.0f / 60.0f, "1:15:10", {}},
         ParseRow{"exactly60MinutesStayMinutes", "60:00", 60.0f, "1:00:00", {}},
         ParseRow{"oneDigitSeconds", "1:5", 1.0f + 5.0f / 60.0f, "1:05", {}},
-        ParseRow{"emptyMinutesBeforeColon", ":30", 0.5f, "30", {}},
+        ParseRow{"emptyMinutesBeforeColon", ":30", 0.5f, "0:30", {}},
         ParseRow{"minutesAndSecondsCutToTwoDigits", "1:234:567", 60.0f + 23.0f + 56.0f / 60.0f, "1:23:56", {}},
         ParseRow{"thirdColonDroppedWithMessage", "1:2:3:4", 62.0f + 34.0f / 60.0f, "1:02:34", {kColons}},
         ParseRow{"everyExtraColonWarns", "1:2:3:4:5", 62.0f + 34.0f / 60.0f, "1:02:34", {kColons, kColons}},
         ParseRow{"trailingPointDroppedSilently", "5.", 5.0f, "5:00", {}},
         ParseRow{"secondPointDroppedInputShown", "1.2.3", 1.0f + 0.23f / 60.0f, "1:00.2", {"1.2.3"}},
         ParseRow{"pointIsFractionOfSecond", "45:30.5", 45.5f + 0.5f / 60.0f, "45:30.5", {}},
-        ParseRow{"leadingPointIsSeconds", ".5", 0.5f / 60.0f, "00.5", {}},
+        ParseRow{"leadingPointIsSeconds", ".5", 0.5f / 60.0f, "0:00.5", {}},
         ParseRow{"blanksAndLettersDropped", " 1h 30m", 1.5f, "1:30", {}},
         ParseRow{"lettersOnlyGiveZero", "abc", 0.0f, "00", {}}),
     [](const ::testing::TestParamInfo<ParseRow>& info) { return std::string(info.param.name); });
@@ -117,17 +117,16 @@ TEST_P(FormatTimeTable, writesDuration)
 
 INSTANTIATE_TEST_SUITE_P(
     Durations, FormatTimeTable,
-    ::testing::Values(FormatRow{"hoursMinutesSeconds", 90.5f, "1:30:30"},
-                      FormatRow{"minutesPaddedAfterHours", 61.25f, "1:01:15"}, FormatRow{"wholeMinutes", 5.0f, "5:00"},
-                      FormatRow{"tenthsOfSecondKept", 5.51f, "5:30.6"},
-                      FormatRow{"halfMinuteIsSecondsOnly", 0.5f, "30"}, FormatRow{"shortSecondsPadded", 0.1f, "06"},
-                      FormatRow{"carryIntoMinutesNotHours", 59.9995f, "60:00"},
-                      FormatRow{"carryAfterHoursStopsInMinutes", 119.9999f, "1:60:00"},
-                      FormatRow{"carryToNextMinute", 1.9999f, "2:00"}, FormatRow{"tenHours", 600.0f, "10:00:00"},
-                      FormatRow{"justUnderAnHour", 59.5f, "59:30"}, FormatRow{"zero", 0.0f, "00"},
-                      FormatRow{"wholeHours", 120.0f, "2:00:00"},
-                      FormatRow{"halfSecond", 5.0f + 0.5f / 60.0f, "5:00.5"},
-                      FormatRow{"paceOfEightMinutes", 8.0f, "8:00"}, FormatRow{"paceTimesDistance", 49.6f, "49:36"}),
+    ::testing::Values(
+        FormatRow{"hoursMinutesSeconds", 90.5f, "1:30:30"}, FormatRow{"minutesPaddedAfterHours", 61.25f, "1:01:15"},
+        FormatRow{"wholeMinutes", 5.0f, "5:00"}, FormatRow{"tenthsOfSecondKept", 5.51f, "5:30.6"},
+        FormatRow{"halfMinuteHasZeroMinutes", 0.5f, "0:30"}, FormatRow{"shortSecondsPadded", 0.1f, "0:06"},
+        FormatRow{"halfSecondAlone", 0.5f / 60.0f, "0:00.5"}, FormatRow{"carryIntoMinutesNotHours", 59.9995f, "60:00"},
+        FormatRow{"carryAfterHoursStopsInMinutes", 119.9999f, "1:60:00"},
+        FormatRow{"carryToNextMinute", 1.9999f, "2:00"}, FormatRow{"tenHours", 600.0f, "10:00:00"},
+        FormatRow{"justUnderAnHour", 59.5f, "59:30"}, FormatRow{"zero", 0.0f, "00"},
+        FormatRow{"wholeHours", 120.0f, "2:00:00"}, FormatRow{"halfSecond", 5.0f + 0.5f / 60.0f, "5:00.5"},
+        FormatRow{"paceOfEightMinutes", 8.0f, "8:00"}, FormatRow{"paceTimesDistance", 49.6f, "49:36"}),
     [](const ::testing::TestParamInfo<FormatRow>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- cleanDecimal

@@ -122,6 +122,16 @@ TEST(TrainingPlanDialog, endingDateIsCheckedAndTakenAsTheLastDay)
     EXPECT_EQ(planDate, (CalendarDate{2004, 10, 10}));
 }
 
+// The picker offers only the years a log's two-digit years hold.
+TEST(TrainingPlanDialog, pickerStaysWithinTheYearsALogHolds)
+{
+    CalendarDate planDate;
+    EXPECT_EQ(askPlan(6, {2060, 1, 5}, {1}, planDate), 6);
+    EXPECT_EQ(planDate, (CalendarDate{2049, 12, 31}));
+    EXPECT_EQ(askPlan(6, {1949, 6, 1}, {1}, planDate), 6);
+    EXPECT_EQ(planDate, (CalendarDate{1950, 1, 1}));
+}
+
 TEST(TrainingPlanDialog, oneDayPlanGivesThePickedDateWithEitherButton)
 {
     CalendarDate planDate;

@@ -143,6 +143,15 @@ TEST_F(SportsDialogTest, abbreviationIsTypedInCapitals)
     EXPECT_EQ(letterBox()->list()->currentItem()->text(), "Q");
 }
 
+// A name of 25 or more characters would lose its letter or units at every
+// save: the sport box takes only what the sports line holds whole.
+TEST_F(SportsDialogTest, sportBoxTakesTwentyFourCharacters)
+{
+    open();
+    QTest::keyClicks(sportBox()->edit(), QString(29, QLatin1Char('x')));
+    EXPECT_EQ(sportBox()->edit()->text(), QString(24, QLatin1Char('x')));
+}
+
 TEST_F(SportsDialogTest, addWithNoUnitsStoresCodesZeroAndEndsTheLineInBlanks)
 {
     open();

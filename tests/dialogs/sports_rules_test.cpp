@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "log/log_reader.h"
+#include "log/log_writer.h"
 #include "rules_test_support.h"
 #include "shell/logic/sports_rules.h"
 
@@ -120,6 +122,41 @@ TEST(DeleteSport, movesTheLaterSportsDown)
     EXPECT_EQ(store->sports[2].name.str(), "Swimming");
     EXPECT_EQ(store->sports[2].letter, 'S');
     EXPECT_TRUE(store->modified);
+}
+
+// After a delete each entry's sport is what reopening the saved log gives:
+// found by its letter, so the totals count it under its own sport.
+TEST(DeleteSport, entriesFindTheirSportAgainByItsLetter)
+{
+    auto store = storeWithSports({{"Strength", 'W'}, {"Swimming", 'S'}, {"Cycling", 'C'}});
+    store->sports[2].distanceUnits = DistanceUnit::Yards;
+    store->sports[3].distanceUnits = DistanceUnit::Kilometers;
+    const std::pair<const char*, const char*> lines[] = {{"TS", "1760Y"}, {"TC", "20K"}, {"TW", ""}};
+    for (const auto& [kindSport, distance] : lines) {
+        LogEntry& entry = store->entry(store->entryCount++);
+        entry.kindSport = kindSport;
+        entry.distanceText = distance;
+        resolveEntrySport(entry, *store);
+    }
+    store->currentSport = 3;
+
+    deleteSport(*store, 1);
+    EXPECT_EQ(store->entry(0).sportIndex, 1);  // Swimming
+    EXPECT_EQ(store->entry(1).sportIndex, 2);  // Cycling
+    EXPECT_EQ(store->entry(2).sportIndex, 0);  // its sport is gone: None
+    EXPECT_FLOAT_EQ(store->entry(0).distance, 1760.0f);
+    EXPECT_FLOAT_EQ(store->entry(1).distance, 20.0f);
+    EXPECT_EQ(store->currentSport, 3);
+}
+
+// The sports line holds 30 characters: name, tab, letter, unit letter and
+// the three-letter pace leave 24 for the name.
+TEST(AddSport, nameIsCutToWhatTheSportsLineHoldsWhole)
+{
+    auto store = storeWithSports({});
+    ASSERT_TRUE(addSport(*store, std::string(29, 'n'), 'N', DistanceUnit::Miles, PaceUnit::MinPerMile, {}));
+    EXPECT_EQ(store->sports[1].name.str(), std::string(24, 'n'));
+    EXPECT_EQ(formatSportLine(store->sports[1]).size(), 30u);
 }
 
 TEST(DeleteSport, ignoresNumbersOutsideTheList)

@@ -2,6 +2,9 @@
 // does, saves the log and prints the entry's line.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -161,6 +164,107 @@ TEST_F(CliAdd, textsCutAsTheFormsBoxesCutThem)
                                   longText, "--comment", "two\nlines"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "04/01/02\tTR\t123456789\t\t\t" + std::string(511, 'x') + "\ttwo lines\n");
+}
+
+// "42.195000" fills the nine characters: with a unit the box takes eight,
+// so the stored text keeps its "K" and reads back in kilometres.
+TEST_F(CliAdd, nineCharacterDistance_keepsItsUnitLetter)
+{
+    const CliResult result = add({"--date", "2002-04-01", "--distance", "42.195000", "--units", "km"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "04/01/02\tTR\t42.19500K\t\t\t\t\n");
+    const CliResult listed = runOrvanta({"list", "spring.dat"}, folder.work());
+    EXPECT_NE(listed.out.find("04/01/02\tTR\t42.19500K\t"), std::string::npos) << listed.out;
+}
+
+// The log holds Latin-1, the command line and the terminal speak UTF-8.
+TEST_F(CliAdd, textsGoInAsLatin1_andComeOutAsUtf8)
+{
+    const CliResult result = add({"--date", "2002-04-01", "--route", "Z\xC3\xBCrich", "--comment", "caf\xC3\xA9"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "04/01/02\tTR\t\t\t\tZ\xC3\xBCrich\tcaf\xC3\xA9\n");
+    EXPECT_NE(readBytes(log).find("\tZ\xFCrich\tcaf\xE9\r\n"), std::string::npos);
+    const CliResult listed = runOrvanta({"list", "spring.dat"}, folder.work());
+    EXPECT_NE(listed.out.find("\tZ\xC3\xBCrich\tcaf\xC3\xA9\n"), std::string::npos) << listed.out;
+
+    const std::string before = readBytes(log);
+    const CliResult omega = add({"--date", "2002-04-01", "--comment", "\xCE\xA9 run"});
+    EXPECT_EQ(omega.exitCode, 2);
+    EXPECT_NE(omega.err.find("--comment holds '\xCE\xA9'"), std::string::npos) << omega.err;
+    EXPECT_EQ(readBytes(log), before);
+}
+
+// A log that had rejected lines is not written back: they would vanish.
+TEST_F(CliAdd, logWithRejectedLines_isNotChanged_exitsOne)
+{
+    std::string broken = readBytes(log);
+    broken.insert(broken.find("03/14/02"), "not an entry\n");
+    writeBytes(log, broken);
+    const CliResult result = add({"--date", "2002-04-01", "--distance", "3"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "Orvanta: Warning! Proceed with caution! Some of the data in this file was in the incorrect format. "
+              "Some entries may have been lost or truncated.\nOrvanta: " +
+                  log.string() + " was not changed: some of its lines could not be read.\n");
+    EXPECT_EQ(readBytes(log), broken);
+    EXPECT_FALSE(fs::exists(folder.work() / "spring.bak"));
+}
+
+// Exit 1 means the log was not changed: the line is written out first, and
+// when that fails nothing is saved, so a script may safely retry.
+TEST_F(CliAdd, outputThatCantBeWritten_exitsOne_andSavesNothing)
+{
+    const std::string before = readBytes(log);
+    const CliResult result = runOrvanta({"add", "spring.dat", "--date", "2002-04-01", "--distance", "3"}, folder.work(),
+                                        {"XDG_CONFIG_HOME=" + (folder.work() / "no-settings").string()}, "/dev/full");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "orvanta: can't write to standard output\n");
+    EXPECT_EQ(readBytes(log), before);
+}
+
+// Past the file-size limit the save fails with a message and exit 1; the
+// tool is not killed by the signal, and the log stays as it was.
+TEST_F(CliAdd, saveBeyondTheFileSizeLimit_isReported_logUntouched)
+{
+    std::string big = readBytes(log);
+    for (int i = 0; i < 40; ++i)
+        big.insert(big.find("04/15/02"), "04/14/02\tTR\t3M\t27:00\t9:00\t\t" + std::string(400, 'c') + "\n");
+    writeBytes(log, big);
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit limit = old;
+    limit.rlim_cur = 8192;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const CliResult result = add({"--date", "2002-04-01", "--distance", "3"});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.rfind("Orvanta: Problem trying to create or write to file \"" + log.string() +
+                                   "\": system error# " + std::to_string(EFBIG),
+                               0),
+              0u)
+        << result.err;
+    EXPECT_EQ(readBytes(log), big);
+    for (const auto& item : fs::directory_iterator(folder.work()))
+        EXPECT_NE(item.path().filename().string().rfind(".spring.dat.", 0), 0u) << item.path();
+}
+
+// Under a minute a time keeps "0:" (alone, "45" reads back as 45 minutes);
+// 100 hours or more do not fit the field and are refused where typed.
+TEST_F(CliAdd, timeUnderAMinute_keepsItsZeroMinutes_hundredHoursIsRefused)
+{
+    const CliResult result = add({"--date", "2002-04-01", "--units", "none", "--time", "0:45"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "04/01/02\tTR\t\t0:45\t\t\t\n");
+    const CliResult listed = runOrvanta({"list", "spring.dat"}, folder.work());
+    EXPECT_NE(listed.out.find("04/01/02\tTR\t\t0:45\t"), std::string::npos) << listed.out;
+
+    const CliResult hundred = add({"--date", "2002-04-02", "--time", "100:00:00", "--comment", "long"});
+    EXPECT_EQ(hundred.exitCode, 0) << hundred.err;
+    EXPECT_EQ(hundred.err,
+              "Data input error!: Times of 100 hours or more don't fit in a log; the time has been "
+              "cleared.\n");
+    EXPECT_EQ(hundred.out, "04/02/02\tTR\t\t\t\t\tlong\n");
 }
 
 TEST_F(CliAdd, conversionOnDataEntry_storesTheSportsUnits)

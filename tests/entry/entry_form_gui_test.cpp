@@ -264,4 +264,66 @@ TEST_F(EntryFormGui, datePicker_offersOnlyYearsTheLogCanTellApart)
     EXPECT_EQ(date->maximumDate(), QDate(2049, 12, 31));
 }
 
+TEST_F(EntryFormGui, leaveThatComputesNothing_keepsWhatModifyComputesAgain)
+{
+    DataEntryPage& page = entryPage();
+    // Leaving the empty form's fields computes nothing; the pace stays the
+    // value a later change of time or distance computes again.
+    focus(page.entryDate());
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    addEntries(1);
+    LogEntry& entry = store.entry(0);
+    entry.distanceText = "5.2M";
+    entry.timeText = "45:00";
+    entry.paceText = "8:39.2";
+    form().fillFromEntry(0, true);
+    focus(page.timeEdit());
+    page.timeEdit()->selectAll();
+    type("40:00");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(page.paceEdit()->text(), "7:41.5");
+    EXPECT_GE(form().save(), 0);
+    EXPECT_EQ(store.entry(0).paceText.str(), "7:41.5");
+}
+
+TEST_F(EntryFormGui, nothingIsComputedFromATimeOrDistanceOfNothing)
+{
+    DataEntryPage& page = entryPage();
+    focus(page.timeEdit());
+    type("abc");
+    press(Qt::Key_Tab);
+    type("8:00");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(page.distanceEdit()->text(), "") << "time \"abc\" is no time to compute a distance from";
+    page.clearButton()->click();
+    prompt.shown.clear();
+
+    focus(page.distanceEdit());
+    type("0");
+    focus(page.paceEdit());
+    type("8:00");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(page.timeEdit()->text(), "") << "no time over no distance";
+    prompt.shown.clear();
+}
+
+// People type a date with its separators: a "/" typed right after the
+// picker moved on by itself must not skip a part.
+TEST_F(EntryFormGui, datePicker_typedWithSeparators_takesEachPart)
+{
+    QDateEdit* date = entryPage().entryDate();
+    struct Typed {
+        const char* keys;
+        QDate expected;
+    };
+    for (const Typed& row : {Typed{"03/21/10", QDate(2010, 3, 21)}, Typed{"3/5/09", QDate(2009, 3, 5)},
+                             Typed{"12/31/49", QDate(2049, 12, 31)}}) {
+        focus(date);
+        date->setSelectedSection(QDateTimeEdit::MonthSection);
+        type(QString::fromLatin1(row.keys));
+        EXPECT_EQ(date->date(), row.expected) << row.keys;
+    }
+}
+
 }  // namespace

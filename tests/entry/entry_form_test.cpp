@@ -170,6 +170,44 @@ TEST(CompletionState, allThreeFilled_recomputesWhatWasComputedLast)
     EXPECT_EQ(form.pace, "9:00");
 }
 
+TEST(CompletionState, aLeaveThatComputesNothing_keepsWhatWasComputedLast)
+{
+    auto store = makeStore();
+    const SportUnits running = store->unitsOf(1);
+    EntryForm form = runningForm();
+    form.computed = MissingValue::Time;
+    leaveField(form, FormField::Date, running, {});
+    form.distance = "6.2";
+    leaveField(form, FormField::Distance, running, {});
+    EXPECT_EQ(form.computed, MissingValue::Time) << "one of three filled computes nothing and changes nothing";
+    // Modify fills all three; a new time computes the pace again, not nothing.
+    EntryForm modified = runningForm();
+    leaveField(modified, FormField::Date, running, {});
+    modified.distance = "5.2";
+    modified.time = "40:00";
+    modified.pace = "8:39.2";
+    leaveField(modified, FormField::Time, running, {});
+    EXPECT_EQ(modified.pace, "7:41.5");
+}
+
+TEST(Completion, nothingIsComputedFromATimeOrDistanceOfNothing)
+{
+    auto store = makeStore();
+    const SportUnits running = store->unitsOf(1);
+    EntryForm form = runningForm();
+    form.time = "abc";
+    form.pace = "8:00";
+    leaveField(form, FormField::Time, running, {});
+    EXPECT_EQ(form.time, "00");
+    EXPECT_EQ(form.distance, "") << "no distance from a time of nothing";
+
+    form = runningForm();
+    form.distance = "0";
+    form.pace = "8:00";
+    leaveField(form, FormField::Pace, running, {});
+    EXPECT_EQ(form.time, "") << "no time over a distance of nothing";
+}
+
 TEST(CompletionState, leavingFieldsAgain_neverAddsToTheDistanceText)
 {
     auto store = makeStore();

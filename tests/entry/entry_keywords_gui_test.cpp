@@ -9,6 +9,7 @@
 #include "entry_gui_support.h"
 #include "shell/item_menu.h"
 #include "shell/logic/keywords_routes.h"
+#include "shell/pages/select_page.h"
 
 namespace {
 
@@ -87,6 +88,8 @@ TEST_F(EntryKeywordsGui, addNew_theDialogAppendsTheKeyword_emptyLabelKeepsItOpen
 {
     bool stayedOpen = false;
     QString title;
+    window->switchToPage(6);
+    window->switchToPage(0);
     WhenShown::menu([](QMenu& menu) { chooseItem(menu, "  Add New"); });
     WhenShown::dialog([&](QWidget& dialog) {
         title = dialog.windowTitle();
@@ -105,6 +108,10 @@ TEST_F(EntryKeywordsGui, addNew_theDialogAppendsTheKeyword_emptyLabelKeepsItOpen
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(keywordTexts(), (std::vector<std::string>{"3\tShoe\tShoes worn"}));
     EXPECT_TRUE(store.modified);
+    auto* select = qobject_cast<SelectPage*>(window->page(6));
+    ASSERT_NE(select, nullptr);
+    EXPECT_EQ(select->combo(ctl::SelectKeyword)->count(), 2);
+    EXPECT_EQ(select->combo(ctl::SelectKeyword)->itemText(1), "Shoes worn") << "the Select page's keywords follow";
 }
 
 TEST_F(EntryKeywordsGui, addNew_atThirtyTwo_saysSoWithoutTheDialog)
@@ -160,6 +167,27 @@ TEST_F(EntryKeywordsGui, memorizeFiveKilometres_thenAutofill_fillsUnitsKmAndFive
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(focusedField(), page.routeEdit());
+}
+
+// An "&" in a label or a route name is shown, not taken as the mark of a
+// shortcut letter; pressing that letter in the popup does not choose it.
+TEST_F(EntryKeywordsGui, ampersandsInLabelsAndRouteNames_showAsThemselves)
+{
+    addKeyword(store, KeywordKind::NonNumeric, "HS", "Hills & Sprints");
+    store.routes[0].text = "Park & Ride\tTR\t5K\t\t\tPark\t\t";
+    store.routeCount = 1;
+    for (QToolButton* button : {entryPage().keywordButton(), entryPage().autofillButton()}) {
+        QStringList shown;
+        WhenShown::menu([&shown](QMenu& menu) {
+            for (QAction* action : menu.actions())
+                if (!QKeySequence::mnemonic(action->text()).isEmpty())
+                    shown.append(action->text());
+            menu.close();
+        });
+        button->click();
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(QStringLiteral(", ")).toStdString();
+    }
+    EXPECT_EQ(store.routeCount, 1);
 }
 
 TEST_F(EntryKeywordsGui, memorize_emptyForm_saysSo_cancelledNameAddsNothing)

@@ -34,9 +34,9 @@ TEST_F(EntryListsGui, recentList_showsTheLastNineOfTen_scrolledToItsEnd)
     addEntries(10);
     const QListView& recent = *entryPage().recentList();
     ASSERT_EQ(recent.model()->rowCount(), 9);
-    // 784 pixels at 9 a character: route and comment columns of 24.
+    // 784 pixels at 8 a character: route and comment columns of 30.
     EXPECT_EQ(rowText(recent, 0).toStdString(),
-              "05/02/24 R " + std::string(26, ' ') + " " + std::string(24, ' ') + " 2");
+              "05/02/24 R " + std::string(26, ' ') + " " + std::string(30, ' ') + " 2");
     EXPECT_TRUE(rowText(recent, 8).startsWith("05/10/24 R "));
     EXPECT_EQ(topRow(recent), 4);
     EXPECT_EQ(recent.indexAt(QPoint(2, 2)).row(), 4);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "entry_test_support.h"
@@ -167,6 +168,44 @@ TEST_F(DeleteEntry, entryBeingModified_followsItsEntry_orModifyModeEnds)
     deleteEntry(*store, 8);
     EXPECT_EQ(store->editingIndex, 5);
     deleteEntry(*store, 5);
+    EXPECT_EQ(store->editingIndex, -1);
+}
+
+TEST(SortEntries, theFormsAndTheDayViewsEntriesMoveWithTheirEntries)
+{
+    auto store = makeStore();
+    addEntry(*store, {2024, 5, 1}, "a");
+    addEntry(*store, {2024, 5, 2}, "b1");
+    addEntry(*store, {2024, 5, 2}, "b2");
+    addEntry(*store, {2024, 5, 3}, "c");
+    // Out of order as a log edited elsewhere may be: c, b1, a, b2.
+    std::swap(store->entry(0), store->entry(3));
+    std::swap(store->entry(2), store->entry(3));
+    auto indexOf = [&store](const std::string& comment) {
+        for (int i = 0; i < store->entryCount; ++i)
+            if (store->entry(static_cast<std::size_t>(i)).commentText.str() == comment)
+                return i;
+        return -1;
+    };
+    ASSERT_EQ((std::vector<int>{indexOf("c"), indexOf("b1"), indexOf("a"), indexOf("b2")}),
+              (std::vector<int>{0, 1, 2, 3}));
+    store->editingIndex = 3;     // b2
+    store->lastStoredIndex = 0;  // c
+    int dayEntry = 2;            // a
+
+    EXPECT_TRUE(sortEntries(*store, dayEntry));
+    ASSERT_EQ((std::vector<int>{indexOf("a"), indexOf("b1"), indexOf("b2"), indexOf("c")}),
+              (std::vector<int>{0, 1, 2, 3}))
+        << "one day's entries keep their order";
+    EXPECT_EQ(store->editingIndex, 2);
+    EXPECT_EQ(store->lastStoredIndex, 3);
+    EXPECT_EQ(dayEntry, 0);
+
+    dayEntry = -1;
+    store->editingIndex = -1;
+    store->modified = false;
+    EXPECT_FALSE(sortEntries(*store, dayEntry)) << "a sorted log stays as it is";
+    EXPECT_EQ(dayEntry, -1);
     EXPECT_EQ(store->editingIndex, -1);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -14,8 +17,12 @@
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
 #include "shell/app_context.h"
+#include "shell/entry_form_controller.h"
 #include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
+#include "shell/pages/data_entry_page.h"
+#include "shell/pages/graph_page.h"
+#include "shell/pages/select_page.h"
 #include "temp_dir.h"
 
 namespace {
@@ -365,11 +372,20 @@ TEST_F(MainWindowTest, selectAll_selectsEveryEntryAndRetitles)
 
 TEST_F(MainWindowTest, laterCommands_arePresentButDisabled)
 {
-    for (int id : {cmd::Print, cmd::Calories, cmd::Fonts}) {
+    for (int id : {cmd::Print, cmd::Fonts}) {
         ASSERT_NE(window->action(id), nullptr) << id;
         EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     }
     EXPECT_EQ(window->action(cmd::Exit)->shortcuts().size(), 2) << "Ctrl+Q and Ctrl+Shift+Q";
+}
+
+TEST_F(MainWindowTest, configureCalories_opensTheCalorieDialog)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->tabBar()->setCurrentIndex(5);
+    ASSERT_TRUE(window->action(cmd::Calories)->isEnabled());
+    window->action(cmd::Calories)->trigger();
+    EXPECT_EQ(dialogs.calls, std::vector<std::string>{"calories"});
 }
 
 TEST_F(MainWindowTest, tabs_switchPagesAndRememberWhereSelectReturns)
@@ -401,6 +417,163 @@ TEST_F(MainWindowTest, resize_keepsWhatWasTyped)
     QApplication::processEvents();
     EXPECT_EQ(route->toPlainText().toStdString(), "Track 8x400");
     EXPECT_EQ(route->width(), window->canvas()->width() - 90) << "the box is laid out for the new width";
+}
+
+TEST_F(MainWindowTest, helpManual_withoutTheManualInTheProgramsFolder_saysSo)
+{
+    window->setManualFolder(QString::fromStdString(dir.path()));
+    trigger(cmd::Manual);
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{std::string("Orvanta: ") + kManualMissing});
+}
+
+// The headless platform opens no documents, as a desktop without a PDF viewer.
+TEST_F(MainWindowTest, helpManual_thatNothingCanOpen_namesTheFile)
+{
+    writeFile(dir.file("orvwinxpman.pdf"), "%PDF-1.4\n");
+    window->setManualFolder(QString::fromStdString(dir.path()));
+    trigger(cmd::Manual);
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{"Orvanta: No program was found to open the manual " +
+                                                       dir.file("orvwinxpman.pdf") + "."});
+}
+
+const char* const kSwimLog =
+    "Sports List: 1\r\n"
+    "Swimming\tSYsyd\r\n"
+    "Preferences: 2  1  1  2  1  1  0\r\n"
+    "Routes: 1\r\n"
+    "Pool\tTS\t1000Y\t\t\t50m pool\t\t\r\n"
+    "Keywords: 1\r\n"
+    "\t#\tDrills\r\n"
+    "21/03/05\tTS\t1000Y\t25:00\t\tPool\t\r\n"
+    "22/04/05\tTS\t1500Y\t35:00\t\tPool\t\r\n";
+
+QStringList comboTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; combo && i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+TEST_F(MainWindowTest, startUp_withANamedLog_staysOnTheFormWithTheFocusInTheDate)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    EXPECT_EQ(window->currentPage(), 0) << "a workout can be typed at once";
+    auto* form = qobject_cast<DataEntryPage*>(window->page(0));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(window->focusWidget(), form->entryDate());
+    QTest::keyClicks(form->entryDate(), "03/21/10");
+    EXPECT_EQ(form->entryDate()->date(), QDate(2010, 3, 21)) << "a date typed at once";
+    EXPECT_EQ(comboTexts(form->sportCombo()), (QStringList{"None", "Running", "Cycling"}));
+
+    prompt.answers = {UserPrompt::Answer::Ok};
+    store->modified = true;
+    trigger(cmd::Revert);
+    EXPECT_EQ(window->currentPage(), 0) << "Revert stays where it is";
+}
+
+// Open, a hand-over, Merge, New and Revert give the pages the lists of the
+// log now open, as rebuilding them would.
+TEST_F(MainWindowTest, everyWayToAnotherLog_refreshesTheListsThePagesTookFromTheLog)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->switchToPage(static_cast<int>(PageIndex::Graph));
+    window->switchToPage(static_cast<int>(PageIndex::Select));
+    auto* select = qobject_cast<SelectPage*>(window->page(static_cast<int>(PageIndex::Select)));
+    auto* graph = qobject_cast<GraphPage*>(window->page(static_cast<int>(PageIndex::Graph)));
+    ASSERT_TRUE(select && graph);
+    select->combo(ctl::SelectSport)->setCurrentIndex(2);  // Running
+
+    const std::string swim = writeLog("Swim.dat", kSwimLog);
+    prompt.openNames = {swim};
+    trigger(cmd::Open);
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectSport)), (QStringList{"", "None", "Swimming"}));
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectKeyword)), (QStringList{"", "Drills"}));
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectRoute)), (QStringList{"", "Pool"}));
+    EXPECT_EQ(select->fromDate()->date(), QDate(2005, 3, 21));
+    EXPECT_EQ(select->toDate()->date(), QDate(2005, 4, 22));
+    EXPECT_EQ(select->fromDate()->displayFormat(), "dd/MM/yy") << "the log's date order";
+    EXPECT_EQ(comboTexts(graph->quantityCombo()).last(), "Drills");
+    auto* form = qobject_cast<DataEntryPage*>(window->page(0));
+    EXPECT_EQ(form->entryDate()->displayFormat(), "dd/MM/yy");
+
+    window->openHandedOver(writeLog("Run2.dat"));
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectSport)), (QStringList{"", "None", "Running", "Cycling"}));
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectRoute)), QStringList{""});
+    EXPECT_EQ(comboTexts(graph->quantityCombo()).size(), 5) << "no keywords any more";
+    EXPECT_EQ(form->entryDate()->displayFormat(), "MM/dd/yy");
+
+    prompt.openNames = {writeLog("Later.dat", std::string(kRunLog) + "04/02/03\tTR\t3M\t25:00\t\t\t\r\n")};
+    trigger(cmd::Merge);
+    EXPECT_EQ(select->toDate()->date(), QDate(2003, 4, 2)) << "the span of the merged log";
+
+    store->modified = false;
+    prompt.saveNames = {dir.file("Fresh.dat")};
+    prompt.answers = {UserPrompt::Answer::No};  // do not retain
+    trigger(cmd::New);
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectSport)), (QStringList{"", "None"}));
+
+    writeFile(store->fileName, kSwimLog);
+    prompt.answers = {UserPrompt::Answer::Ok};
+    trigger(cmd::Revert);
+    EXPECT_EQ(comboTexts(select->combo(ctl::SelectSport)), (QStringList{"", "None", "Swimming"}));
+}
+
+TEST_F(MainWindowTest, sortEntries_whileModifying_keepsTheFormAndTheDayOnTheirEntries)
+{
+    openAtStartUp(writeLog("Run.dat"));  // 03/21, 03/23, 03/22
+    auto* form = qobject_cast<DataEntryPage*>(window->page(0));
+    ASSERT_NE(form, nullptr);
+    state.dayEntry = 1;                    // the race of 03/23
+    form->form()->fillFromEntry(2, true);  // the ride of 03/22
+    trigger(cmd::SortEntries);
+    EXPECT_EQ(store->editingIndex, 1);
+    EXPECT_EQ(state.dayEntry, 2);
+    EXPECT_EQ(store->entry(static_cast<std::size_t>(state.dayEntry)).routeText.str(), "Park 5K");
+
+    form->commentEdit()->setPlainText(QStringLiteral("Windy"));
+    ASSERT_EQ(form->form()->save(), 1);
+    EXPECT_EQ(store->entryCount, 3);
+    EXPECT_EQ(store->entry(1).routeText.str(), "Hills");
+    EXPECT_EQ(store->entry(1).commentText.str(), "Windy");
+    EXPECT_EQ(store->entry(2).routeText.str(), "Park 5K") << "the race is untouched";
+    EXPECT_EQ(store->entry(2).commentText.str(), "Race");
+}
+
+TEST_F(MainWindowTest, exitWithoutSaving_offersCancelAsTheDefault)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    store->modified = true;
+    prompt.answers = {UserPrompt::Answer::Cancel};
+    trigger(cmd::ExitWithoutSaving);
+    ASSERT_FALSE(prompt.shown.empty());
+    EXPECT_EQ(prompt.shown.back().defaultAnswer, UserPrompt::Answer::Cancel);
+}
+
+TEST_F(MainWindowTest, about_opensWithAltQuestionMarkAsWithAltSlash)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Slash, Qt::AltModifier);
+    // "?" is typed with Shift on most keyboards.
+    QTest::keyClick(window.get(), Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"about", "about"}));
+}
+
+// Below the Select page, the only page shorter than the window, the window
+// shows its own colour; rows longer than a list are cut, not shortened with
+// an ellipsis.
+TEST_F(MainWindowTest, areaBelowTheSelectPage_isTheWindowColour_listRowsAreCut)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->switchToPage(static_cast<int>(PageIndex::Select));
+    const QImage canvas = window->canvas()->grab().toImage();
+    const QColor below(canvas.pixel(10, window->page(static_cast<int>(PageIndex::Select))->geometry().bottom() + 10));
+    EXPECT_EQ(below, window->canvas()->palette().color(QPalette::Base));
+
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    for (const int id : {ctl::LogList, ctl::RecentList})
+        EXPECT_EQ(window->findChild<QListView*>(controlName(id))->textElideMode(), Qt::ElideNone) << id;
 }
 
 }  // namespace

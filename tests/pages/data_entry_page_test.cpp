@@ -1,6 +1,7 @@
 // The Data Entry page: its form, its list and what a resize keeps.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -72,8 +73,9 @@ TEST_F(DataEntryPageTest, derivedLayoutValues)
     EXPECT_EQ(page->keywordButtonTop(), 228);
     EXPECT_EQ(page->autofillButtonTop(), 125);
     EXPECT_EQ(page->listWidth(), 624);
-    // Liberation Mono, like Courier New, is 0.6 em wide: 9.6 px a character at 16 px.
-    EXPECT_EQ(page->listCharWidth(), 9);
+    // Liberation Mono, like Courier New, is 0.6 em wide: 8.4 px a character
+    // in a 16-pixel cell (14 px em).
+    EXPECT_EQ(page->listCharWidth(), 8);
 }
 
 TEST_F(DataEntryPageTest, formTakesThePageFont_listTheListFont)
@@ -82,11 +84,11 @@ TEST_F(DataEntryPageTest, formTakesThePageFont_listTheListFont)
     for (QWidget* control : page->formControls()) {
         SCOPED_TRACE(control->objectName().toStdString());
         EXPECT_EQ(control->font().family(), "Ariel");
-        EXPECT_EQ(control->font().pixelSize(), 16);
+        EXPECT_EQ(QFontMetrics(control->font()).height(), 16);
         EXPECT_EQ(control->font().weight(), QFont::Bold);
         EXPECT_EQ(resolvedFamily(control->font()), "Liberation Sans");
     }
-    EXPECT_EQ(page->recentList()->font().pixelSize(), 16);
+    EXPECT_EQ(QFontMetrics(page->recentList()->font()).height(), 16);
     EXPECT_EQ(page->recentList()->font().weight(), QFont::Normal);
     EXPECT_EQ(resolvedFamily(page->recentList()->font()), "Liberation Mono");
     EXPECT_NE(page->keywordButton()->font(), fonts.pageFont);

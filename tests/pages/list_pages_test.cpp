@@ -1,6 +1,7 @@
 // The Log and Totals pages: a list each, placed from the page's own client
 // area, and the Totals period buttons.
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QListView>
 #include <QPushButton>
 
@@ -25,7 +26,7 @@ TEST_F(LogPageTest, oneListUnderTheHeading_measuredInsideThePageBorder)
     EXPECT_EQ(Page::askedHeight(page->logList()), 431);
     EXPECT_EQ(page->listWidth(), 622);
     EXPECT_EQ(page->logRows(), 26);
-    EXPECT_EQ(page->listCharWidth(), 9);
+    EXPECT_EQ(page->listCharWidth(), 8);  // a 16-pixel character cell
     EXPECT_EQ(resolvedFamily(page->logList()->font()), "Liberation Mono");
     EXPECT_EQ(page->logList()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
@@ -66,7 +67,7 @@ TEST_F(TotalsPageTest, periodButtonsArePushLikeRadiosInTheTabFont)
     EXPECT_TRUE(page->periodGroup()->exclusive());
     for (QPushButton* b : {page->weekButton(), page->monthButton(), page->yearButton()}) {
         EXPECT_TRUE(b->isCheckable());
-        EXPECT_EQ(b->font().pixelSize(), 14);
+        EXPECT_EQ(QFontMetrics(b->font()).height(), 14);
         EXPECT_EQ(b->font().weight(), QFont::Bold);
         EXPECT_EQ(resolvedFamily(b->font()), "Liberation Sans");
     }

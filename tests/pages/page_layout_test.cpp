@@ -340,6 +340,17 @@ TEST_F(InitialWeek, currentEntry_winsOverTheLastEntry_andFourWeeksStartThreeEarl
               (CalendarDate{2002, 2, 18}));
 }
 
+TEST_F(InitialWeek, anyCountButOne_showsTheGridEndingAtTheChosenWeek)
+{
+    addEntry("03/14/02");
+    // A count other than 1 or 4 (from an edited settings file) shows the
+    // grid of four weeks, so it starts three weeks earlier as well.
+    for (const int weeks : {2, 3, 4, 7, 0})
+        EXPECT_EQ(weekFirstDay(initialWeekFirst(store, 0, weeks, {2024, 5, 17}), store.weekOrigin),
+                  (CalendarDate{2002, 2, 18}))
+            << weeks;
+}
+
 TEST_F(InitialWeek, currentEntryOutOfRange_fallsBackToTheLastEntry)
 {
     addEntry("03/14/02");

@@ -1,6 +1,9 @@
 // What the pages paint themselves: backgrounds, labels, headings, frames.
 // Every page is also written to rendered/<name>.png in the build folder.
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 #include "page_test_support.h"
@@ -60,6 +63,33 @@ TEST_F(PagePaintingTest, dataEntry_whitePageWithFramesAndTheYellowBand)
     EXPECT_GT(darkPixels(image, 8, 347, 110, 362), 0);  // "Recent Entries:"
     EXPECT_GT(darkPixels(image, 540, 44, 580, 60), 0);  // "mpm"
     EXPECT_EQ(darkPixels(image, 8, 300, 15, 340), 0);   // nothing between Clear and the band
+}
+
+// The layout's pixels assume the fonts' cells, not their em sizes: each
+// label fits the room its page gives it.
+TEST_F(PagePaintingTest, fontsAreSetByCellHeight_soLabelsFitTheirRoom)
+{
+    EXPECT_LE(QFontMetrics(fonts.tabFont).height(), 14);
+    EXPECT_LE(QFontMetrics(fonts.smallFont).height(), 14);
+    EXPECT_LE(QFontMetrics(fonts.listFont).height(), 16);
+    EXPECT_LE(QFontMetrics(fonts.pageFont).height(), 16);
+    EXPECT_GE(QFontMetrics(fonts.pageFont).height(), 14) << "not smaller than needed";
+
+    // "Autofill" and "Keyword" end before their buttons (at x 62).
+    const DataEntryPainting p = dataEntryPainting(453, 228);
+    const QFontMetrics tab(fonts.tabFont);
+    EXPECT_LE(p.autofill.x + tab.horizontalAdvance(QStringLiteral("Autofill")), 62);
+    EXPECT_LE(p.keyword.x + tab.horizontalAdvance(QStringLiteral("Keyword")), 62);
+
+    // "meters" shows whole in the units box.
+    auto page = make<DataEntryPage>(QSize(640, 480));
+    QComboBox* units = page->unitsCombo();
+    units->setCurrentIndex(4);
+    QStyleOptionComboBox option;
+    option.initFrom(units);
+    const QRect text =
+        units->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, units);
+    EXPECT_LE(QFontMetrics(units->font()).horizontalAdvance(QStringLiteral("meters")), text.width());
 }
 
 TEST_F(PagePaintingTest, log_cyanPageWithColumnHeadings)

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -87,7 +88,7 @@ TEST_F(WeekPageTest, controlsAndPlaces)
     EXPECT_EQ(clientGeometry(page->fourWeeksButton()), QRect(100, 425, 80, 20));
     EXPECT_EQ(page->oneWeekButton()->text(), "1 Week");
     EXPECT_EQ(page->fourWeeksButton()->text(), "4 Weeks");
-    EXPECT_EQ(page->oneWeekButton()->font().pixelSize(), 14);
+    EXPECT_EQ(QFontMetrics(page->oneWeekButton()->font()).height(), 14);
     EXPECT_EQ(page->oneWeekButton()->font().weight(), QFont::Bold);
     // The picker has no frame and is not a tab stop.
     EXPECT_FALSE(page->weekDate()->hasFrame());

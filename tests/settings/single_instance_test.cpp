@@ -39,7 +39,8 @@ public:
         m_instance->moveToThread(&m_thread);
         m_thread.start();
         QMetaObject::invokeMethod(
-            m_instance, [this] { m_listening = m_instance->listen(); }, Qt::BlockingQueuedConnection);
+            m_instance, [this] { m_listening = m_instance->listen() == SingleInstance::Role::Running; },
+            Qt::BlockingQueuedConnection);
     }
     ~RunningInstance()
     {
@@ -131,10 +132,10 @@ TEST_F(SingleInstanceTest, aStartWithoutALogLeavesTheRunningOneAlone)
 TEST_F(SingleInstanceTest, aSecondListenerGivesWayAndLeavesTheFirstReachable)
 {
     SingleInstance first(socketName());
-    ASSERT_TRUE(first.listen());
+    ASSERT_EQ(first.listen(), SingleInstance::Role::Running);
 
     SingleInstance second(socketName());
-    EXPECT_FALSE(second.listen());
+    EXPECT_EQ(second.listen(), SingleInstance::Role::Later);
 
     QLocalSocket probe;
     probe.connectToServer(socketName());
@@ -174,29 +175,81 @@ TEST_F(SingleInstanceTest, theNameIsFreeOnceTheRunningOneHasEnded)
 {
     {
         SingleInstance first(socketName());
-        ASSERT_TRUE(first.listen());
+        ASSERT_EQ(first.listen(), SingleInstance::Role::Running);
     }
     SingleInstance next(socketName());
-    EXPECT_TRUE(next.listen());
+    EXPECT_EQ(next.listen(), SingleInstance::Role::Running);
 }
+
+// Sets environment variables for one test and puts them back afterwards.
+class ScopedEnvironment {
+public:
+    void set(const char* name, const QString& value)
+    {
+        remember(name);
+        qputenv(name, QFile::encodeName(value));
+    }
+    void unset(const char* name)
+    {
+        remember(name);
+        qunsetenv(name);
+    }
+    ~ScopedEnvironment()
+    {
+        for (const auto& [name, value] : m_saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+
+private:
+    void remember(const char* name)
+    {
+        for (const auto& saved : m_saved)
+            if (std::strcmp(saved.first, name) == 0)
+                return;
+        m_saved.emplace_back(name, qgetenv(name));
+    }
+    std::vector<std::pair<const char*, QByteArray>> m_saved;
+};
 
 TEST(SingleInstanceName, isPerUserAndFollowsTheRuntimeFolder)
 {
     QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    ScopedEnvironment env;
+    env.unset("DISPLAY");
+    env.unset("WAYLAND_DISPLAY");
 
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    const QString inRuntime = SingleInstance::defaultName();
-    qunsetenv("XDG_RUNTIME_DIR");
-    const QString inTemp = SingleInstance::defaultName();
-    if (saved.isNull())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", saved);
+    env.set("XDG_RUNTIME_DIR", runtime.path());
+    EXPECT_EQ(QDir(runtime.path()).filePath(QStringLiteral("orvanta")).toStdString(),
+              SingleInstance::defaultName().toStdString());
+    env.unset("XDG_RUNTIME_DIR");
+    EXPECT_EQ("orvanta-" + std::to_string(::getuid()), SingleInstance::defaultName().toStdString());
+}
 
-    EXPECT_EQ(QDir(runtime.path()).filePath(QStringLiteral("orvanta")).toStdString(), inRuntime.toStdString());
-    EXPECT_EQ("orvanta-" + std::to_string(::getuid()), inTemp.toStdString());
+TEST(SingleInstanceName, twoDisplaysOfOneUserGetTwoNames)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    ScopedEnvironment env;
+    env.set("XDG_RUNTIME_DIR", runtime.path());
+    env.unset("WAYLAND_DISPLAY");
+    const std::string base = QDir(runtime.path()).filePath(QStringLiteral("orvanta")).toStdString();
+
+    env.set("DISPLAY", QStringLiteral(":0"));
+    EXPECT_EQ(base + "-_0", SingleInstance::defaultName().toStdString());
+    env.set("DISPLAY", QStringLiteral("localhost:10.0"));
+    EXPECT_EQ(base + "-localhost_10.0", SingleInstance::defaultName().toStdString());
+    env.set("WAYLAND_DISPLAY", QStringLiteral("wayland-1"));
+    EXPECT_EQ(base + "-wayland-1", SingleInstance::defaultName().toStdString()) << "the session's own display first";
+}
+
+TEST(SingleInstanceAlone, aSocketThatCannotBeMadeLeavesTheProgramRunningAlone)
+{
+    // Longer than any local socket path can be.
+    const QString name = QDir::tempPath() + QLatin1Char('/') + QString(200, QLatin1Char('x'));
+    SingleInstance instance(name);
+    EXPECT_EQ(instance.listen(), SingleInstance::Role::Alone);
+    EXPECT_FALSE(instance.errorString().isEmpty());
 }
 
 }  // namespace

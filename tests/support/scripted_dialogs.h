@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ public:
     std::vector<std::string> calls;
     std::deque<int> saveFormats;
     std::deque<LogChoice> logChoices;
+    // Runs while the Sports dialog is "open", as its own event loop would.
+    std::function<void()> whileSportsOpen;
 
     int askSaveFormat(QWidget*) override
     {
@@ -40,6 +43,13 @@ public:
     bool editSports(QWidget*, AppContext&) override
     {
         calls.push_back("sports");
+        if (whileSportsOpen)
+            whileSportsOpen();
+        return false;
+    }
+    bool editCalories(QWidget*, AppContext&) override
+    {
+        calls.push_back("calories");
         return false;
     }
     void showAbout(QWidget*) override { calls.push_back("about"); }

@@ -17,6 +17,7 @@ public:
         std::string text;
         Icon icon;
         Buttons buttons;
+        Answer defaultAnswer;  // the button Enter would press
     };
 
     std::vector<Shown> shown;
@@ -32,7 +33,7 @@ public:
     Answer message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override
     {
-        shown.push_back({caption, text, icon, buttons});
+        shown.push_back({caption, text, icon, buttons, defaultAnswer});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         if (answers.empty()) {

@@ -190,39 +190,39 @@ TEST_P(CliTransferUsage, isAUsageError_andTouchesNothing)
     EXPECT_FALSE(exists("Out.dat"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CliTransferUsage,
-                         ::testing::Values(UsageRow{"bothPlanDates",
-                                                    {"merge", "Run.dat", "Plan.dat", "--plan-start", "2004-03-01",
-                                                     "--plan-end", "2004-03-07"},
-                                                    "--plan-start and --plan-end exclude each other",
-                                                    "Usage: orvanta merge LOG FILE"},
-                                           UsageRow{"planDateNotIso",
-                                                    {"merge", "Run.dat", "Plan.dat", "--plan-end", "05/10/04"},
-                                                    "--plan-end wants a date as YYYY-MM-DD, not '05/10/04'",
-                                                    "Usage: orvanta merge LOG FILE"},
-                                           UsageRow{"mergeWithoutItsFile",
-                                                    {"merge", "Run.dat"},
-                                                    "'merge' takes LOG FILE (1 given)",
-                                                    "Usage: orvanta merge LOG FILE"},
-                                           UsageRow{"archiveWithoutTo",
-                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01"},
-                                                    "'archive' needs --to",
-                                                    "Usage: orvanta archive LOG OUT"},
-                                           UsageRow{"archiveWithoutFrom",
-                                                    {"archive", "Run.dat", "Out.dat", "--to", "2002-03-31", "--keep"},
-                                                    "'archive' needs --from",
-                                                    "Usage: orvanta archive LOG OUT"},
-                                           UsageRow{"archiveDateNotADay",
-                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-02-30", "--to",
-                                                     "2002-03-31"},
-                                                    "--from wants a date as YYYY-MM-DD, not '2002-02-30'",
-                                                    "Usage: orvanta archive LOG OUT"},
-                                           UsageRow{"archiveWithAPlanDate",
-                                                    {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01", "--to",
-                                                     "2002-03-31", "--plan-end", "2004-05-10"},
-                                                    "'archive' has no option --plan-end",
-                                                    "Usage: orvanta archive LOG OUT"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliTransferUsage,
+    ::testing::Values(UsageRow{"bothPlanDates",
+                               {"merge", "Run.dat", "Plan.dat", "--plan-start", "2004-03-01", "--plan-end",
+                                "2004-03-07"},
+                               "--plan-start and --plan-end exclude each other",
+                               "Usage: orvanta merge LOG FILE"},
+                      UsageRow{"planDateNotIso",
+                               {"merge", "Run.dat", "Plan.dat", "--plan-end", "05/10/04"},
+                               "--plan-end wants a date from 1950-01-01 to 2049-12-31 as YYYY-MM-DD, not '05/10/04'",
+                               "Usage: orvanta merge LOG FILE"},
+                      UsageRow{"mergeWithoutItsFile",
+                               {"merge", "Run.dat"},
+                               "'merge' takes LOG FILE (1 given)",
+                               "Usage: orvanta merge LOG FILE"},
+                      UsageRow{"archiveWithoutTo",
+                               {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01"},
+                               "'archive' needs --to",
+                               "Usage: orvanta archive LOG OUT"},
+                      UsageRow{"archiveWithoutFrom",
+                               {"archive", "Run.dat", "Out.dat", "--to", "2002-03-31", "--keep"},
+                               "'archive' needs --from",
+                               "Usage: orvanta archive LOG OUT"},
+                      UsageRow{"archiveDateNotADay",
+                               {"archive", "Run.dat", "Out.dat", "--from", "2002-02-30", "--to", "2002-03-31"},
+                               "--from wants a date as YYYY-MM-DD, not '2002-02-30'",
+                               "Usage: orvanta archive LOG OUT"},
+                      UsageRow{"archiveWithAPlanDate",
+                               {"archive", "Run.dat", "Out.dat", "--from", "2002-03-01", "--to", "2002-03-31",
+                                "--plan-end", "2004-05-10"},
+                               "'archive' has no option --plan-end",
+                               "Usage: orvanta archive LOG OUT"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliTransfer, help_describesMergeAndArchive)
 {
@@ -297,6 +297,75 @@ INSTANTIATE_TEST_SUITE_P(Spellings, CliArchiveIntoLog, ::testing::Values("Run.da
                                     : name == "Run"       ? std::string("withoutExtension")
                                                           : std::string("symbolicLink");
                          });
+
+// The log's next save replaces its backup: an archive there would be lost.
+TEST_F(CliTransfer, archive_intoTheLogsOwnBackup_isRefused_andLosesNothing)
+{
+    put("Run.dat", kRunLog);
+    put("Run.bak", "the backup\r\n");
+    const CliResult result = run({"archive", "Run.dat", "Run.bak", "--from", "2002-01-01", "--to", "2002-12-31"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err,
+              "Orvanta: You can't archive data into your open log's backup copy: the next save of the log "
+              "would replace it!\n");
+    EXPECT_EQ(bytes("Run.dat"), kRunLog);
+    EXPECT_EQ(bytes("Run.bak"), "the backup\r\n");
+}
+
+// A command that would write the log back refuses a log with rejected
+// lines: saving it would drop them, and nobody was asked.
+TEST_F(CliTransfer, logWithRejectedLines_isNotRewrittenByMergeOrArchive)
+{
+    const std::string broken = crlfLines(withHead({kFeb28, "not an entry", kMar1, kApr1}));
+    put("Run.dat", broken);
+    put("More.dat", crlfLines({kMar31}));
+    const std::string warning =
+        "Orvanta: Warning! Proceed with caution! Some of the data in this file was in the incorrect format. Some "
+        "entries may have been lost or truncated.\n";
+    const std::string notChanged =
+        "Orvanta: " + path("Run.dat") + " was not changed: some of its lines could not be read.\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"merge", "Run.dat", "More.dat"},
+          std::vector<std::string>{"archive", "Run.dat", "March.dat", "--from", "2002-03-01", "--to", "2002-03-31"}}) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.exitCode, 1) << args[0];
+        EXPECT_EQ(result.err, warning + notChanged) << args[0];
+        EXPECT_EQ(bytes("Run.dat"), broken) << args[0];
+        EXPECT_FALSE(exists("Run.bak")) << args[0];
+        EXPECT_FALSE(exists("March.dat")) << args[0];
+    }
+    // --keep leaves the log as it is, so it may go ahead after the warning.
+    const CliResult kept =
+        run({"archive", "Run.dat", "March.dat", "--keep", "--from", "2002-03-01", "--to", "2002-03-31"});
+    EXPECT_EQ(kept.exitCode, 0);
+    EXPECT_EQ(kept.err, warning);
+    EXPECT_EQ(bytes("March.dat"), crlfLines(withHead({kMar1})));
+    EXPECT_EQ(bytes("Run.dat"), broken);
+}
+
+// A log's two-digit years hold 1950 to 2049: a plan date outside is a usage
+// error, and a plan that would reach past either end merges nothing.
+TEST_F(CliTransfer, merge_planOutsideTheYearsALogHolds_isRefused)
+{
+    put("Run.dat", kRunLog);
+    put("Plan.dat", crlfLines(program(59)));
+    for (const char* option : {"--plan-end", "--plan-start"}) {
+        const CliResult result = run({"merge", "Run.dat", "Plan.dat", option, "2060-01-05"});
+        EXPECT_EQ(result.exitCode, 2) << option;
+        EXPECT_NE(result.err.find("1950-01-01 to 2049-12-31"), std::string::npos) << result.err;
+    }
+    const CliResult late = run({"merge", "Run.dat", "Plan.dat", "--plan-start", "2049-12-01"});
+    EXPECT_EQ(late.exitCode, 1);
+    EXPECT_EQ(late.err,
+              "Orvanta: That training program would place workouts before 1950 or after 2049, which a log "
+              "can't hold. Nothing was merged.\n");
+    const CliResult early = run({"merge", "Run.dat", "Plan.dat", "--plan-end", "1950-01-30"});
+    EXPECT_EQ(early.exitCode, 1);
+    put("Long.dat", crlfLines({"-900000\tTR\t3M\t27:00\t9:00\tplan\t", "-0\tTR\t3M\t27:00\t9:00\tplan\t"}));
+    EXPECT_EQ(run({"merge", "Run.dat", "Long.dat", "--plan-end", "2002-05-01"}).exitCode, 1);
+    EXPECT_EQ(bytes("Run.dat"), kRunLog);
+    EXPECT_FALSE(exists("Run.bak"));
+}
 
 TEST_F(CliTransfer, archive_thatCantBeWritten_exitsOne_andTheLogStays)
 {

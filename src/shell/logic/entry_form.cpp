@@ -39,8 +39,9 @@ void computeTime(EntryForm& form, const SportUnits& sport, const InputWarning& w
     const float miles = toMiles(readNumber(form.distance), form.units);
     std::string pace = form.pace;
     const float perMile = minutesPerMile(pace, sport.paceUnits, warn);
-    // A sport without pace units, or a pace of nothing, gives no time.
-    if (!usable(perMile))
+    // A sport without pace units, a pace of nothing or a distance of
+    // nothing gives no time.
+    if (!usable(perMile) || !usable(miles))
         return;
     form.pace = pace;
     form.time = "~" + formatTime(static_cast<float>(perMile * miles));
@@ -51,7 +52,9 @@ void computeDistance(EntryForm& form, const SportUnits& sport, const InputWarnin
     const float minutes = parseTime(std::string_view(form.time));
     std::string pace = form.pace;
     const float perMile = minutesPerMile(pace, sport.paceUnits, warn);
-    if (!usable(perMile))
+    // Nothing is computed from zero: a time of nothing ("abc" became "00")
+    // gives no distance.
+    if (!usable(perMile) || !usable(minutes))
         return;
     form.pace = pace;
     form.distance = oneDecimal(fromMiles(static_cast<float>(minutes / perMile), sport.distanceUnits), true);
@@ -77,7 +80,7 @@ void computePace(EntryForm& form, const SportUnits& sport, const InputWarning& w
 // The stored distance and its text (step 4 of building an entry).
 void buildDistance(const EntryForm& form, const SportUnits& sport, int conversion, LogEntry& entry)
 {
-    std::string text = cut(form.distance, kShortFieldLength);
+    std::string text = cut(form.distance, distanceFieldLength(form.units));
     if (text.empty())
         return;
     const float number = readNumber(text);
@@ -109,7 +112,9 @@ int validSport(const LogStore& store, int sport)
 
 void cutToFieldLengths(EntryForm& form)
 {
-    for (std::string* text : {&form.distance, &form.time, &form.pace})
+    if (form.distance.size() > distanceFieldLength(form.units))
+        form.distance.resize(distanceFieldLength(form.units));
+    for (std::string* text : {&form.time, &form.pace})
         if (text->size() > kShortFieldLength)
             text->resize(kShortFieldLength);
     for (std::string* text : {&form.route, &form.comment})
@@ -171,8 +176,13 @@ void normaliseField(EntryForm& form, FormField field, const SportUnits& sport, c
 
 void completeForm(EntryForm& form, const SportUnits& sport, const InputWarning& warn)
 {
-    form.computed = missingValue(form.time, form.distance, form.pace, form.computed);
-    switch (form.computed) {
+    // A leave that can compute nothing (fewer than two of the three filled)
+    // keeps the marker: a later Modify that changes one of the three must
+    // still compute again the one that was computed before.
+    const MissingValue missing = missingValue(form.time, form.distance, form.pace, form.computed);
+    if (missing != MissingValue::Nothing)
+        form.computed = missing;
+    switch (missing) {
         case MissingValue::Time:
             computeTime(form, sport, warn);
             break;

@@ -18,6 +18,12 @@
 // route and comment 511 (the entry's own widths less the NUL).
 inline constexpr std::size_t kShortFieldLength = 9;
 inline constexpr std::size_t kLongFieldLength = 511;
+// A distance keeps its unit letter in the entry's nine characters: with a
+// unit chosen the box takes one character less.
+inline std::size_t distanceFieldLength(DistanceUnit units)
+{
+    return units == DistanceUnit::None ? kShortFieldLength : kShortFieldLength - 1;
+}
 // Past this many characters a route or comment no longer fits the handheld.
 inline constexpr std::size_t kHandheldFieldLength = 255;
 
@@ -63,7 +69,7 @@ struct EntryForm {
 // The sport index the form may use: out-of-range indexes fall back to 0.
 int validSport(const LogStore& store, int sport);
 
-// Cuts each text to what its box accepts.
+// Cuts each text to what its box accepts (the distance by the form's units).
 void cutToFieldLengths(EntryForm& form);
 
 // A route or comment as an entry keeps it: at most 511 characters of the

@@ -104,3 +104,36 @@ int deleteEntry(LogStore& store, int index)
         --shown;
     return shown;
 }
+
+namespace {
+
+// Where a stable sort by date puts the entry at index: after every entry of
+// an earlier day and every earlier entry of its own day.
+int sortedPosition(const LogStore& store, int index)
+{
+    if (index < 0 || index >= store.entryCount)
+        return index;
+    const auto key = store.entry(static_cast<std::size_t>(index)).dateKey;
+    int position = 0;
+    for (int i = 0; i < store.entryCount; ++i) {
+        const auto other = store.entry(static_cast<std::size_t>(i)).dateKey;
+        if (other < key || (other == key && i < index))
+            ++position;
+    }
+    return position;
+}
+
+}  // namespace
+
+bool sortEntries(LogStore& store, int& dayEntry)
+{
+    const int editing = sortedPosition(store, store.editingIndex);
+    const int lastStored = sortedPosition(store, store.lastStoredIndex);
+    const int shown = sortedPosition(store, dayEntry);
+    if (!store.sortByDate())
+        return false;
+    store.editingIndex = editing;
+    store.lastStoredIndex = lastStored;
+    dayEntry = shown;
+    return true;
+}

@@ -70,5 +70,11 @@ int rowOfEntry(const std::vector<int>& rows, int entry);
 // or Modify mode ends when that is the one deleted.
 int deleteEntry(LogStore& store, int index);
 
+// Sort Entries: sorts the log by date and gives the entry the day view
+// shows where it went. The entry being modified in the form and the one
+// last stored move with their entries, so that Modify still replaces the
+// entry it was filled from. Returns whether anything moved.
+bool sortEntries(LogStore& store, int& dayEntry);
+
 inline constexpr const char* kDeleteQuestion =
     "Are you sure you want to delete this entry? There is no \"undo\" for this operation.";

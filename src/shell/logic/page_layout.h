@@ -209,7 +209,8 @@ inline int weekRadioId(int weekViewWeeks)
 // day view's entry, else of the log's last entry, else of today. Today goes
 // the way of an entry's date, through a date text with a two-digit year in
 // the log's date order, so that it lands in the same week numbering. With
-// four weeks shown the chosen week becomes the last of the four.
+// the grid shown (any count but one) the chosen week becomes the last of
+// the four.
 inline int initialWeekFirst(const LogStore& store, int dayEntry, int weekViewWeeks, const CalendarDate& today)
 {
     int week = 0;
@@ -221,7 +222,8 @@ inline int initialWeekFirst(const LogStore& store, int dayEntry, int weekViewWee
         const DateFormat format = store.preferences.dateFormat();
         week = weekIndexOf(parseDate(formatDate(today, format), format), store.weekOrigin);
     }
-    if (weekViewWeeks == 4)
+    // Any count but one shows the grid of four weeks.
+    if (weekViewWeeks != 1)
         week -= 3;
     return week;
 }

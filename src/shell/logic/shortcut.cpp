@@ -38,9 +38,9 @@ bool acceptableFileName(std::string_view name)
            !hasControlCharacter(name);
 }
 
-// The escapes of a string value: backslashes doubled, and blanks at either
-// end kept by writing them as \s (readers trim them otherwise).
-std::string escapeValue(std::string_view value)
+}  // namespace
+
+std::string escapeDesktopValue(std::string_view value)
 {
     std::string out;
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -54,6 +54,8 @@ std::string escapeValue(std::string_view value)
     }
     return out;
 }
+
+namespace {
 
 bool isExecutableFile(const std::string& path)
 {
@@ -160,13 +162,13 @@ std::string desktopEntryText(const ShortcutRequest& request, bool executableTarg
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=" +
-           escapeValue(request.name) +
+           escapeDesktopValue(request.name) +
            "\n"
            "Exec=" +
-           escapeValue(exec) +
+           escapeDesktopValue(exec) +
            "\n"
            "Path=" +
-           escapeValue(request.workingDirectory) +
+           escapeDesktopValue(request.workingDirectory) +
            "\n"
            "Icon=orvanta\n"
            "Terminal=false\n";

@@ -31,6 +31,10 @@ void createShortcut(const ShortcutRequest& request, UserPrompt& prompt);
 // itself; any other file (a log) is opened with xdg-open.
 std::string desktopEntryText(const ShortcutRequest& request, bool executableTarget);
 
+// A desktop entry's string value: backslashes doubled, and blanks at either
+// end kept by writing them as \s (readers trim them otherwise).
+std::string escapeDesktopValue(std::string_view value);
+
 // One argument of an Exec line: quoted, with ", `, $ and \ escaped and % doubled
 // (before the string escapes the whole value receives).
 std::string quoteExecArgument(std::string_view argument);

@@ -98,7 +98,7 @@ bool addSport(LogStore& store, const std::string& name, char letter, DistanceUni
         return false;
     SportDef& sport = store.sports[store.sportCount + 1];
     sport = SportDef{};
-    sport.name = name;
+    sport.name = std::string_view(name).substr(0, kSportNameLength);
     sport.letter = letter;
     sport.distanceUnits = distance;
     sport.paceUnits = pace;
@@ -116,6 +116,10 @@ void deleteSport(LogStore& store, int sport)
         store.sports[i] = store.sports[i + 1];
     store.sports[store.sportCount] = SportDef{};
     --store.sportCount;
+    const std::uint16_t formSport = store.currentSport;
+    for (int i = 0; i < store.entryCount; ++i)
+        resolveEntrySport(store.entry(i), store);
+    store.currentSport = formSport;
     store.modified = true;
 }
 

@@ -20,10 +20,16 @@ std::string sportListLine(const SportDef& sport);
 DistanceUnit distanceUnitOfButton(int position);
 PaceUnit paceUnitOfButton(int position);
 
-// Adds a sport at the end; refused (false) when the list holds 17 already.
+// The longest name whose sports line (name, tab, letter, unit letter and the
+// three-letter pace) fits the 30 characters a reader takes of it.
+inline constexpr std::size_t kSportNameLength = 24;
+
+// Adds a sport at the end (its name cut to kSportNameLength); refused (false) when the list holds 17 already.
 bool addSport(LogStore& store, const std::string& name, char letter, DistanceUnit distance, PaceUnit pace,
               const std::vector<std::string>& calorieSportNames);
-// Removes sport number (1..sportCount); later sports move down one place.
+// Removes sport number (1..sportCount); later sports move down one place,
+// and every entry's sport is found again by its letter, as reopening the
+// saved log would find it.
 void deleteSport(LogStore& store, int sport);
 
 // The Sports dialog while it is open: what its sport box and abbreviation box

@@ -57,6 +57,17 @@ DataEntryPage::~DataEntryPage()
     m_form = nullptr;
 }
 
+void DataEntryPage::focusDate()
+{
+    m_date->setFocus(Qt::OtherFocusReason);
+    m_date->setSelectedSection(m_date->sectionAt(0));
+}
+
+void DataEntryPage::reloadFromLog()
+{
+    followDateFormat();
+}
+
 void DataEntryPage::refresh()
 {
     m_form->refresh();

@@ -47,6 +47,10 @@ public:
     int keywordButtonTop() const { return m_keywordButtonTop; }
     int autofillButtonTop() const { return m_autofillButtonTop; }
 
+    // The keyboard to the date, its first part selected, so that a date
+    // typed at once replaces it.
+    void focusDate();
+
     // The chosen sport's pace units, painted after the pace field.
     QString paceUnitsLabel() const { return m_paceUnits; }
     void setPaceUnitsLabel(const QString& text);
@@ -54,6 +58,8 @@ public:
     // The sport list when the log's sports changed, Save or Modify, and the
     // recent entries anew.
     void refresh() override;
+    // The date picker's order; the sport list comes with refresh().
+    void reloadFromLog() override;
 
 protected:
     void placeControls(QSize client) override;

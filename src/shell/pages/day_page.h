@@ -24,6 +24,8 @@ public:
     // The arrows show their pictures, and Delete, Modify and Duplicate
     // stand, only while an entry is shown.
     void refresh() override;
+    // Nothing here is taken from the log beyond its entries: refresh() does it all.
+    void reloadFromLog() override {}
 
 protected:
     void placeControls(QSize client) override;

@@ -2,6 +2,9 @@
 
 #include "shell/pages/page.h"
 
+struct GraphFirsts;
+struct GraphRequest;
+
 // Page 5: the graph, with its period, quantity and sport choices, a date
 // picker and arrows. The graph is painted through the content painter.
 class GraphPage : public Page {
@@ -20,11 +23,30 @@ public:
     // Filled by the graph when it draws.
     QComboBox* sportCombo() const { return m_sport; }
 
+    // The log changed: the type list takes the log's keywords anew (a type
+    // whose keyword has gone falls back to "Time"), the picker its date order.
+    void reloadFromLog() override;
+    void refresh() override;
+
+    // What the graph would draw now: the first period placed, the sport list
+    // refilled and the picker set, as every drawing does.
+    GraphRequest prepareDrawing();
+
 protected:
     void placeControls(QSize client) override;
+    QColor background() const override;
 
 private:
     QStringList quantityItems() const;
+    GraphFirsts firsts() const;
+    void keepFirsts(const GraphFirsts& firsts);
+    void step(int periods);
+    void pickDate(const QDate& date);
+    void choosePeriod(int index);
+    void chooseType(int index);
+    void chooseSport(int index);
+    void refuseAllSports();
+    void paintView(QPainter& painter, const QRect& area);
 
     QDateEdit* m_date = nullptr;
     QToolButton* m_back = nullptr;

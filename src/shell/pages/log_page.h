@@ -27,6 +27,8 @@ public:
     // The list anew: every entry or the selected ones, scrolled to the end,
     // or to an entry just saved when it would not show.
     void refresh() override;
+    // Nothing here is taken from the log beyond its entries: refresh() does it all.
+    void reloadFromLog() override {}
 
 protected:
     void placeControls(QSize client) override;

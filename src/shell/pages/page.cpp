@@ -1,5 +1,6 @@
 #include "shell/pages/page.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -10,8 +11,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <algorithm>
@@ -49,6 +54,33 @@ public:
         return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kListRowHeight);
     }
 };
+
+// The page's combo boxes give their text the room a closed list box had:
+// two pixels from the frame rather than the style's four, so that the
+// longest item of a narrow box ("meters" in the units) shows whole.
+class CompactComboStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control == CC_ComboBox && sub == SC_ComboBoxEditField)
+            r.setLeft(std::max(option->rect.left() + 2, r.left() - 2));
+        return r;
+    }
+};
+
+QStyle* compactComboStyle()
+{
+    // One for the program, made from the application's style when first needed.
+    static QPointer<CompactComboStyle> style;
+    if (!style) {
+        style = new CompactComboStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 QRect toQRect(const PixelRect& r)
 {
@@ -220,6 +252,7 @@ QToolButton* Page::addPaintedButton(int id, ButtonIcon icon, QColor fill)
 QComboBox* Page::addCombo(const QString& name, const QStringList& items, bool tabStop)
 {
     auto* combo = new QComboBox(this);
+    combo->setStyle(compactComboStyle());
     combo->setEditable(false);
     combo->addItems(items);
     if (!items.isEmpty())
@@ -272,8 +305,28 @@ QListView* Page::addList(int id)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    // A row longer than the list is cut at its edge, as the columns are
+    // counted to be, never shortened with an ellipsis.
+    list->setTextElideMode(Qt::ElideNone);
     remember(list, controlName(id), false);
     return list;
+}
+
+void Page::followDateFormat()
+{
+    const QString format = dateDisplayFormat(m_context.store);
+    for (QWidget* control : std::as_const(m_controls))
+        if (auto* picker = qobject_cast<QDateEdit*>(control); picker && picker->displayFormat() != format)
+            picker->setDisplayFormat(format);
+}
+
+void Page::refill(QComboBox* combo, const QStringList& items)
+{
+    const QString chosen = combo->currentText();
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(std::max(0, static_cast<int>(items.indexOf(chosen))));
 }
 
 void Page::finishTabOrder()

@@ -125,6 +125,13 @@ public:
     QSize windowClient() const { return m_windowClient; }
     // The log or the selection changed: show it anew.
     virtual void refresh() {}
+    // The log was replaced or its lists changed (Open, New, a hand-over,
+    // Merge, Revert to Saved, the Sports and Preferences dialogs): whatever
+    // the page took from the log when it was built (sports, keywords, routes,
+    // the span of its dates, the date order of its pickers) is taken anew.
+    // What the person chose stays where the new lists still hold it. The
+    // main window calls refresh() right after.
+    virtual void reloadFromLog() = 0;
 
 signals:
     // Asks the main window to show another page (a double click on an entry,
@@ -135,7 +142,6 @@ signals:
     void logChanged();
 
 public:
-
     // The area inside the page's border, in page coordinates.
     QRect clientRect() const;
     // Where a page sits in the main window's client area.
@@ -183,6 +189,12 @@ protected:
     QLineEdit* addLineEdit(const QString& name, bool tabStop = true);
     QPlainTextEdit* addTextBox(const QString& name);
     QListView* addList(int id);
+
+    // Every date picker of the page shows dates in the log's date order.
+    void followDateFormat();
+    // Fills a combo box with items anew, keeping the chosen text when it is
+    // still there (else the first item).
+    static void refill(QComboBox* combo, const QStringList& items);
 
     // Gives every tab-stop control its place in the focus chain, in creation order.
     void finishTabOrder();

@@ -123,6 +123,19 @@ void SelectPage::setDatesFromLog()
     toDate()->setDate(toQDate(parseDate(store.entry(store.entryCount - 1u).dateText.view(), format)));
 }
 
+void SelectPage::reloadFromLog()
+{
+    followDateFormat();
+    refill(combo(ctl::SelectSport), sportItems());
+    refill(combo(ctl::SelectKeyword), keywordItems());
+    refill(combo(ctl::SelectRoute), routeItems());
+    const QDate today = toQDate(m_context.clock.today());
+    fromDate()->setDate(today);
+    toDate()->setDate(today);
+    setDatesFromLog();
+    update();
+}
+
 QStringList SelectPage::sportItems() const
 {
     const LogStore& store = m_context.store;

@@ -24,6 +24,10 @@ public:
     // "Show Selected Only" and "Show All, Highlight Selected", by their ids.
     QButtonGroup* displayModeGroup() const { return m_displayMode; }
 
+    // The sports, keywords and routes lists and the span of dates of the
+    // log now open; a criterion chosen stays while its list still holds it.
+    void reloadFromLog() override;
+
 protected:
     void placeControls(QSize client) override;
     void paintClient(QPainter& painter) override;

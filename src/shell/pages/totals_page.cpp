@@ -22,21 +22,6 @@ std::string localMonthLabel(int year, int month)
     return QLocale().toString(QDate(year, month, 1), QStringLiteral("   MMM yy")).toLatin1().toStdString();
 }
 
-// The report's columns are counted in characters under headings placed in
-// pixels, which assume the list font's 16 pixels to be its character cell:
-// the face at the largest size whose cell fits them, with whole-pixel
-// advances, so that a line of the report fits the list.
-QFont cellHeightFont(QFont font, int cellHeight)
-{
-    font.setHintingPreference(QFont::PreferFullHinting);
-    for (int pixels = cellHeight; pixels > cellHeight / 2; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).height() <= cellHeight)
-            break;
-    }
-    return font;
-}
-
 }  // namespace
 
 TotalsPage::TotalsPage(AppContext& context, QWidget* parent) : Page(context, kIndex, parent)
@@ -52,7 +37,9 @@ TotalsPage::TotalsPage(AppContext& context, QWidget* parent) : Page(context, kIn
     delete plainRows;
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    m_list->setFont(cellHeightFont(context.fonts.listFont, kListRowHeight));
+    // The report's columns are counted in characters under headings placed
+    // in pixels, which assume the list font's cell to be a row high.
+    m_list->setFont(ShellFonts::atCellHeight(context.fonts.listFont, kListRowHeight));
     m_period = new QButtonGroup(this);
     m_week = addRadio(m_period, ctl::TotalsWeek, "Week");
     m_month = addRadio(m_period, ctl::TotalsMonth, "Month");

@@ -27,6 +27,8 @@ public:
 
     // Builds the report anew and scrolls the list to its last line.
     void refresh() override;
+    // Nothing here is taken from the log beyond its entries: refresh() does it all.
+    void reloadFromLog() override {}
 
 protected:
     void placeControls(QSize client) override;

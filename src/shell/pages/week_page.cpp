@@ -71,6 +71,11 @@ void WeekPage::showFirstWeek(int week)
     update();
 }
 
+void WeekPage::reloadFromLog()
+{
+    followDateFormat();
+}
+
 void WeekPage::refresh()
 {
     chooseFirstWeek();

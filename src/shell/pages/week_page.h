@@ -22,6 +22,8 @@ public:
     // Shows the first week the shell state holds (chosen anew when a log
     // was opened) and repaints.
     void refresh() override;
+    // The picker's date order.
+    void reloadFromLog() override;
 
 protected:
     void placeControls(QSize client) override;
