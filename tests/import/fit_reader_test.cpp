@@ -160,6 +160,28 @@ TEST(FitReader, dataMessageWithoutDefinitionIsDamage)
     EXPECT_EQ(readFit(bytes.data(), bytes.size()).error, importmsg::kFitUndefinedMessage);
 }
 
+TEST(FitReader, crcOfLongBuffersMatchesTheByteByByteOne)
+{
+    // The byte-by-byte form of the FIT checksum, to hold the fast ones to.
+    auto slowCrc = [](std::uint16_t crc, const std::vector<unsigned char>& bytes) {
+        for (unsigned char byte : bytes) {
+            crc ^= byte;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) != 0 ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001)
+                                     : static_cast<std::uint16_t>(crc >> 1);
+        }
+        return crc;
+    };
+    std::uint32_t seed = 12345;
+    for (std::size_t size : {0u, 15u, 16u, 31u, 32u, 33u, 47u, 48u, 100u, 255u, 4096u, 4099u}) {
+        std::vector<unsigned char> bytes(size);
+        for (unsigned char& byte : bytes)
+            byte = static_cast<unsigned char>((seed = seed * 1103515245u + 12345u) >> 16);
+        const auto start = static_cast<std::uint16_t>(seed);
+        EXPECT_EQ(fitCrc(start, bytes.data(), bytes.size()), slowCrc(start, bytes)) << size;
+    }
+}
+
 TEST(FitReader, crcMatchesTheFitCheckValue)
 {
     // CRC-16/ARC of "123456789".
