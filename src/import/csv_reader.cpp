@@ -259,6 +259,32 @@ bool readClock(std::string_view text, std::size_t& at, CivilTime& t)
     return true;
 }
 
+// The clock time and the zone after a date's day, month and year.
+std::optional<DateRead> finishDate(std::string_view text, std::size_t at, DateRead read)
+{
+    CivilTime& t = read.time;
+    if (!readClock(text, at, t))
+        return std::nullopt;
+    while (at < text.size() && text[at] == ' ')
+        ++at;
+    if (at < text.size() && (text[at] == 'Z' || text[at] == 'z')) {
+        read.offsetSeconds = 0;
+    } else if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        const int sign = text[at++] == '-' ? -1 : 1;
+        int hours = 0;
+        int minutes = 0;
+        if (!digitsAt(text, at, hours, 2))
+            return std::nullopt;
+        if (at < text.size() && text[at] == ':')
+            ++at;
+        digitsAt(text, at, minutes, 2);
+        read.offsetSeconds = sign * (hours * 3600 + minutes * 60);
+    }
+    if (!validCivil(t))
+        return std::nullopt;
+    return read;
+}
+
 }  // namespace
 
 std::optional<DateRead> readDateText(std::string_view text)
@@ -285,6 +311,17 @@ std::optional<DateRead> readDateText(std::string_view text)
         if (!digitsAt(text, at, first))
             return std::nullopt;
         const char separator = at < text.size() ? text[at] : '\0';
+        if (separator == ' ' && at + 4 < text.size() && monthOfName(text.substr(at + 1)) != 0) {
+            // "2 Mar 2024, 07:00:00", as Strava writes dates for some countries.
+            t.day = first;
+            t.month = monthOfName(text.substr(at + 1));
+            at = text.find(' ', at + 1);
+            while (at < text.size() && text[at] == ' ')
+                ++at;
+            if (at >= text.size() || !digitsAt(text, at, t.year, 4))
+                return std::nullopt;
+            return finishDate(text, at, read);
+        }
         if (separator != '-' && separator != '/' && separator != '.')
             return std::nullopt;
         int second = 0;
@@ -303,26 +340,7 @@ std::optional<DateRead> readDateText(std::string_view text)
         if (t.year < 100)
             t.year += t.year < 50 ? 2000 : 1900;
     }
-    if (!readClock(text, at, t))
-        return std::nullopt;
-    while (at < text.size() && text[at] == ' ')
-        ++at;
-    if (at < text.size() && (text[at] == 'Z' || text[at] == 'z')) {
-        read.offsetSeconds = 0;
-    } else if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        const int sign = text[at++] == '-' ? -1 : 1;
-        int hours = 0;
-        int minutes = 0;
-        if (!digitsAt(text, at, hours, 2))
-            return std::nullopt;
-        if (at < text.size() && text[at] == ':')
-            ++at;
-        digitsAt(text, at, minutes, 2);
-        read.offsetSeconds = sign * (hours * 3600 + minutes * 60);
-    }
-    if (!validCivil(t))
-        return std::nullopt;
-    return read;
+    return finishDate(text, at, read);
 }
 
 namespace {
