@@ -4,12 +4,16 @@
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
 #   make bench-start  build, then time the whole start against a bare Qt window
+#   make fuzz       build the libFuzzer targets with clang in build-fuzz/ and run
+#                   each for FUZZ_RUNS executions (a million by default)
 #   make dist       build, then lay out build/dist/Orvanta/ with the manual and pack it
 #   make check-install  make dist, then install the tarball on a virtual display as a person would
 #   make clean      remove the build folders
 
 BUILD_DIR := build
 ASAN_DIR := build-asan
+FUZZ_DIR := build-fuzz
+FUZZ_RUNS ?= 1000000
 BIN := $(BUILD_DIR)/bin
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE := RelWithDebInfo
@@ -21,7 +25,7 @@ RUN_LOG := $(BUILD_DIR)/Sample.dat
 
 # Steps run in the order written: deps before build before the tests.
 .NOTPARALLEL:
-.PHONY: all deps build test run sanitize bench bench-start dist check-install clean
+.PHONY: all deps build test run sanitize bench bench-start fuzz dist check-install clean
 
 all: build
 
@@ -60,6 +64,20 @@ bench: deps build
 bench-start: deps build
 	bench/start_ratio.sh $(BUILD_DIR) 7
 
+# Each target starts from the test files of its format and keeps what it
+# finds in $(FUZZ_DIR)/corpus-NAME; a finding stops the run with its input.
+fuzz: deps
+	cmake -S tests/fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+	@set -e; for name in fit csv; do \
+		mkdir -p $(FUZZ_DIR)/corpus-$$name; \
+		case $$name in fit) seeds=tests/data/fit/*.fit ;; csv) seeds=tests/data/import/*.csv ;; esac; \
+		cp $$seeds $(FUZZ_DIR)/corpus-$$name/; \
+		echo "== fuzz_$$name, $(FUZZ_RUNS) runs"; \
+		$(FUZZ_DIR)/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=4096 -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/finding-$$name- $(FUZZ_DIR)/corpus-$$name; \
+	done
+
 dist: deps build
 	cmake --build $(BUILD_DIR) --target dist
 
@@ -67,4 +85,4 @@ check-install: dist
 	bash scripts/check-install.sh $(BUILD_DIR)/dist/Orvanta-*-linux-*.tar.gz
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -9,7 +9,7 @@ bool isOption(const std::string& word)
 
 bool isFlag(const std::string& word)
 {
-    return word == "--keep";
+    return word == "--keep" || word == "--dry-run";
 }
 
 bool isLeapYear(int year)
@@ -49,6 +49,11 @@ bool parseArgs(const std::vector<std::string>& args, ParsedArgs& parsed, std::st
             if (!flag && i + 1 >= args.size()) {
                 error = "option " + word + " needs a value";
                 return false;
+            }
+            if (word == "--sport-map") {
+                parsed.sportMaps.push_back(args[++i]);
+                parsed.options[word.substr(2)];
+                continue;
             }
             if (!parsed.options.emplace(word.substr(2), flag ? std::string() : args[++i]).second) {
                 error = "option " + word + " is given twice";

@@ -13,9 +13,12 @@ struct ParsedArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     bool help = false;  // "--help" anywhere
+    // Every "--sport-map NAME=SPORT" of import, in order (the option may
+    // be given again and again; options holds it once, with no value).
+    std::vector<std::string> sportMaps;
 };
 
-// Splits argv (without the program name). "--help" and "--keep" stand alone
+// Splits argv (without the program name). "--help", "--keep" and "--dry-run" stand alone
 // (a flag is kept in options with an empty value); every other option takes
 // the next word as its value. Returns false with a reason in error when an
 // option lacks its value or is given twice.

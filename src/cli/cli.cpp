@@ -9,6 +9,7 @@
 #include "cli_add.h"
 #include "cli_archive.h"
 #include "cli_graph.h"
+#include "cli_import.h"
 #include "cli_merge.h"
 #include "cli_totals.h"
 #include "paths.h"
@@ -21,9 +22,10 @@ struct CommandShape {
     std::vector<std::string_view> arguments;
     std::vector<std::string_view> options;
     bool built;
+    bool repeatsLast = false;  // the last argument may be given again and again
 };
 
-const std::array<CommandShape, 7> kCommandShapes = {{
+const std::array<CommandShape, 8> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
@@ -31,6 +33,7 @@ const std::array<CommandShape, 7> kCommandShapes = {{
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
     {"graph", {"LOG"}, {"type", "sport", "period", "first"}, true},
+    {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
 }};
 
 struct FormatName {
@@ -76,10 +79,14 @@ std::string shapeProblem(const CommandShape& shape, const ParsedArgs& parsed)
         if (std::find(shape.options.begin(), shape.options.end(), name) == shape.options.end())
             return "'" + std::string(shape.name) + "' has no option --" + name;
     }
-    if (parsed.positional.size() != shape.arguments.size()) {
+    const bool countFits = shape.repeatsLast ? parsed.positional.size() >= shape.arguments.size()
+                                             : parsed.positional.size() == shape.arguments.size();
+    if (!countFits) {
         std::string names;
         for (std::string_view argument : shape.arguments)
             names += " " + std::string(argument);
+        if (shape.repeatsLast)
+            names += "...";
         return "'" + std::string(shape.name) + "' takes" + names + " (" + std::to_string(parsed.positional.size()) +
                " given)";
     }
@@ -168,6 +175,10 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
         const int status = runGraph(graph, streams, problem);
         return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
     }
+    if (parsed.command == "import")
+        return runImportCommand(parsed, streams, currentDir);
+    if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
+        return runCsvExportCommand(parsed, streams, currentDir);
     ExportRequest request;
     std::string problem;
     if (!exportRequest(parsed, currentDir, request, problem))

@@ -14,10 +14,12 @@ constexpr CommandHelp kCommands[] = {
     {"list", "orvanta list LOG",
      "Reads LOG as File > Open does and prints each entry, in log order, as the line\n"
      "Save writes for it (seven tab-separated fields).\n"},
-    {"export", "orvanta export LOG OUT --format complete|entries|append|html|training [--from D] [--to D]",
+    {"export", "orvanta export LOG OUT --format complete|entries|append|html|training|csv [--from D] [--to D]",
      "Writes the entries of LOG dated from --from to --to (both included; all entries\n"
      "by default) to OUT as File > Save Selected As does in that format. A name\n"
-     "without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"},
+     "without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"
+     "csv writes a spreadsheet (UTF-8, CR LF) with the header row\n"
+     "date,sport,category,distance,unit,metres,time,seconds,pace,route,comment.\n"},
     {"totals", "orvanta totals LOG [--period week|month|year]",
      "Reads LOG (every entry selected) and prints the lines of the Totals report as\n"
      "the Totals page lists them, one per line, trailing blanks kept: a block per\n"
@@ -56,13 +58,22 @@ constexpr CommandHelp kCommands[] = {
      "and pace need one sport. P: 13w (default), 27w, 55w, 111w, 12m, 25m, 38m,\n"
      "51m. --first D: the period holding D is the first shown; without it the\n"
      "last entry's period is the last shown. Calories use the calorie settings.\n"},
+    {"import", "orvanta import LOG FILE... [--sport-map NAME=SPORT ...] [--dry-run]",
+     "Adds the workouts of the FILEs (FIT, GPX, TCX or CSV, told apart by what they\n"
+     "hold) to LOG as entries in date order, skipping a workout LOG already holds\n"
+     "(same date, sport, distance and time), and saves LOG when any were added.\n"
+     "A workout goes to the sport whose name equals its sport, case aside;\n"
+     "--sport-map running=Jogging sends others (it may be given again). Prints\n"
+     "each added entry as list does; --dry-run prints them and saves nothing.\n"
+     "Exit status 3: some files could not be read, the others were imported.\n"},
 };
 
 constexpr const char* kGeneralRules =
     "Options are \"--name value\" and may stand before, between or after the\n"
     "arguments; dates are YYYY-MM-DD. Paths are taken from the current folder.\n"
     "Messages go to standard error as \"CAPTION: TEXT\".\n"
-    "Exit status: 0 done (also after a warning), 1 refused or failed, 2 usage error.\n";
+    "Exit status: 0 done (also after a warning), 1 refused or failed, 2 usage error,\n"
+    "3 (import) some files could not be read and the others were imported.\n";
 
 }  // namespace
 

@@ -158,7 +158,9 @@ Collected collectEntries(LineSplitter& lines, std::size_t room, LogStore& store,
     return found;
 }
 
-bool inDateOrder(const LogStore& store)
+}  // namespace
+
+static bool inDateOrder(const LogStore& store)
 {
     for (int i = 1; i < store.entryCount; ++i)
         if (store.entry(i).dateKey < store.entry(i - 1).dateKey)
@@ -166,12 +168,10 @@ bool inDateOrder(const LogStore& store)
     return true;
 }
 
-// Puts the entries into the log where insertSorted, called for each in the
-// file's order, would put them. In a log in date order that is a stable merge
-// (each after every entry of its date, the file's order kept among equals),
-// done in one pass from the end so no record moves twice; a log out of order
-// takes them one at a time.
-void placeEntries(LogStore& store, std::vector<LogEntry>& added, std::vector<int>& newPositions)
+// In a log in date order this is a stable merge (each after every entry of
+// its date, the file's order kept among equals), done in one pass from the
+// end so no record moves twice; a log out of order takes them one at a time.
+void placeEntriesInDateOrder(LogStore& store, std::vector<LogEntry>& added, std::vector<int>& newPositions)
 {
     const int oldCount = store.entryCount;
     newPositions.resize(static_cast<std::size_t>(oldCount));
@@ -204,8 +204,6 @@ void placeEntries(LogStore& store, std::vector<LogEntry>& added, std::vector<int
     }
     store.entryCount = static_cast<std::uint16_t>(oldCount + static_cast<int>(added.size()));
 }
-
-}  // namespace
 
 int MergeResult::newPosition(int oldIndex) const
 {
@@ -274,7 +272,7 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
     if (result.added > 0) {
         const int editing = store.editingIndex;
         const int lastStored = store.lastStoredIndex;
-        placeEntries(store, found.entries, result.newPositions);
+        placeEntriesInDateOrder(store, found.entries, result.newPositions);
         store.editingIndex = result.newPosition(editing);
         store.lastStoredIndex = result.newPosition(lastStored);
         store.shownCount = store.entryCount;

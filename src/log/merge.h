@@ -61,3 +61,8 @@ struct MergeResult {
 // pointing at the same entries.
 MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& prompt,
                      const TrainingPlanQuestion& planQuestion);
+
+// Puts entries into the log where insertSorted, called for each in their
+// order, would put them; the caller has made sure they fit. newPositions
+// tells where each entry that was in the log before now stands.
+void placeEntriesInDateOrder(LogStore& store, std::vector<LogEntry>& added, std::vector<int>& newPositions);

@@ -45,6 +45,7 @@ enum : int {
     MakeDefaultLog = 32810,
     MakeMergeLog = 32811,
     Manual = 32812,
+    Import = 32840,
     HandOver = 33200,
 };
 }
@@ -128,6 +129,8 @@ public slots:
     void onMerge();
     void onArchive();
     void onSetDownloadFolder();
+    // File > Import... (main_window_import.cpp).
+    void onImport();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

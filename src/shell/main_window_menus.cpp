@@ -66,6 +66,7 @@ void MainWindow::buildMenus()
     runs(addCommand(file, cmd::New, QStringLiteral("&New")), &MainWindow::onNew);
     runs(addCommand(file, cmd::Open, QStringLiteral("&Open")), &MainWindow::onOpen);
     runs(addCommand(file, cmd::Merge, QStringLiteral("&Merge")), &MainWindow::onMerge);
+    runs(addCommand(file, cmd::Import, QStringLiteral("&Import...")), &MainWindow::onImport);
     runs(addCommand(file, cmd::Revert, QStringLiteral("&Revert to Saved")), &MainWindow::onRevert);
     runs(addCommand(file, cmd::Save, QStringLiteral("&Save")), &MainWindow::onSave);
     runs(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &MainWindow::onSaveSelectedAs);

@@ -60,6 +60,8 @@ QString filterOf(UserPrompt::FileFilter filter, bool opening)
     switch (filter) {
     case UserPrompt::FileFilter::WebPages: return QStringLiteral("Orvanta Web page (*.htm)");
     case UserPrompt::FileFilter::All: return QString();
+    case UserPrompt::FileFilter::Workouts:
+        return QStringLiteral("Workout files (*.fit *.FIT *.gpx *.GPX *.tcx *.TCX *.csv *.CSV);;All files (*)");
     default:
         return opening ? QStringLiteral("Orvanta Files (*.dat);;Orvanta Backups (*.bak)")
                        : QStringLiteral("Orvanta Files (*.dat)");
@@ -114,6 +116,16 @@ std::optional<std::string> QtUserPrompt::openFileName(const FileQuestion& questi
     if (path.isEmpty())
         return std::nullopt;
     return std::string(QFile::encodeName(path).constData());
+}
+
+std::vector<std::string> QtUserPrompt::openFileNames(const FileQuestion& question)
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(m_owner, fromLatin1(question.title), startPath(question),
+                                                            filterOf(question.filter, true));
+    std::vector<std::string> out;
+    for (const QString& path : paths)
+        out.emplace_back(QFile::encodeName(path).constData());
+    return out;
 }
 
 void QtUserPrompt::busy(bool on)

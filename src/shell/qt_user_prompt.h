@@ -14,6 +14,7 @@ public:
                    Answer defaultAnswer) override;
     std::optional<std::string> saveFileName(const FileQuestion& question) override;
     std::optional<std::string> openFileName(const FileQuestion& question) override;
+    std::vector<std::string> openFileNames(const FileQuestion& question) override;
     void busy(bool on) override;
     bool shiftHeld() const override;
 
