@@ -12,7 +12,7 @@
 #include "paths.h"
 #include "shell/logic/app_settings.h"
 #include "shell/logic/entry_form.h"
-#include "texts.h"
+#include "values/latin1_text.h"
 
 namespace {
 

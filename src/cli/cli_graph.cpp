@@ -13,7 +13,7 @@
 #include "log/messages.h"
 #include "paths.h"
 #include "shell/logic/graph_settings.h"
-#include "texts.h"
+#include "values/latin1_text.h"
 #include "views/logic/graph_data.h"
 #include "views/logic/graph_navigation.h"
 

@@ -15,12 +15,11 @@
 #include "import/import_file.h"
 #include "import/import_messages.h"
 #include "import/import_plan.h"
-#include "import/text_codec.h"
 #include "log/log_writer.h"
 #include "log/messages.h"
 #include "paths.h"
-#include "texts.h"
 #include "usage.h"
+#include "values/latin1_text.h"
 
 namespace {
 

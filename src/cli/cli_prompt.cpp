@@ -1,7 +1,7 @@
 #include "cli_prompt.h"
 
 #include "log/messages.h"
-#include "texts.h"
+#include "values/latin1_text.h"
 
 std::string messageLine(const std::string& caption, const std::string& text)
 {

@@ -11,7 +11,7 @@
 #include "log/log_reader.h"
 #include "log/log_store.h"
 #include "paths.h"
-#include "texts.h"
+#include "values/latin1_text.h"
 
 namespace {
 

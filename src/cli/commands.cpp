@@ -8,7 +8,7 @@
 #include "log/log_store.h"
 #include "log/messages.h"
 #include "paths.h"
-#include "texts.h"
+#include "values/latin1_text.h"
 
 namespace {
 

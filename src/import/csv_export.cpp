@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "text_codec.h"
+#include "values/latin1_text.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void addField(std::string& row, std::string_view latin1, bool first = false)
 {
     if (!first)
         row += ',';
-    const std::string text = utf8FromLatin1(latin1);
+    const std::string text = latin1ToUtf8(latin1);
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         row += text;
         return;

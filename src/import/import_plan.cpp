@@ -10,7 +10,7 @@
 #include "civil_time.h"
 #include "log/merge.h"
 #include "shell/logic/entry_form.h"
-#include "text_codec.h"
+#include "values/latin1_text.h"
 
 namespace {
 

@@ -49,6 +49,19 @@ std::string xmlError(const QXmlStreamReader& xml)
     return text;
 }
 
+// A file's workouts once its reading has ended: none when the XML was
+// broken, and a reason when it held none.
+FileSummaries finished(const QXmlStreamReader& xml, FileSummaries result)
+{
+    if (xml.hasError()) {
+        result.workouts.clear();
+        result.error = xmlError(xml);
+    } else if (result.workouts.empty()) {
+        result.error = importmsg::kNoWorkout;
+    }
+    return result;
+}
+
 // One track of a GPX file while it is read.
 struct Track {
     WorkoutSummary workout;
@@ -177,13 +190,7 @@ FileSummaries readGpx(const QByteArray& bytes)
             }
         }
     }
-    if (xml.hasError()) {
-        result.workouts.clear();
-        result.error = xmlError(xml);
-    } else if (result.workouts.empty()) {
-        result.error = importmsg::kNoWorkout;
-    }
-    return result;
+    return finished(xml, std::move(result));
 }
 
 namespace {
@@ -255,11 +262,5 @@ FileSummaries readTcx(const QByteArray& bytes)
             }
         }
     }
-    if (xml.hasError()) {
-        result.workouts.clear();
-        result.error = xmlError(xml);
-    } else if (result.workouts.empty()) {
-        result.error = importmsg::kNoWorkout;
-    }
-    return result;
+    return finished(xml, std::move(result));
 }

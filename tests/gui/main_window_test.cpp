@@ -23,6 +23,7 @@
 #include "shell/pages/data_entry_page.h"
 #include "shell/pages/graph_page.h"
 #include "shell/pages/select_page.h"
+#include "shell_rig.h"
 #include "temp_dir.h"
 
 namespace {
@@ -38,8 +39,10 @@ const char* const kRunLog =
     "03/23/02\tRR\t3.1M\t20:10\t6:30\tPark 5K\tRace\r\n"
     "03/22/02\tTB\t20K\t40:00\t30.0\tHills\t\r\n";
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected ShellRig {
 protected:
+    MainWindowTest() : ShellRig(CalendarDate{2004, 3, 21}) {}
+
     void SetUp() override
     {
         settingsStore.keyExists = true;
@@ -78,15 +81,6 @@ protected:
     std::string title() const { return window->windowTitle().toStdString(); }
 
     TempDir dir;
-    std::unique_ptr<LogStore> store = std::make_unique<LogStore>();
-    AppSettings settings = defaultSettings();
-    MemorySettingsStore settingsStore;
-    ScriptedPrompt prompt;
-    FixedClock clock{CalendarDate{2004, 3, 21}};
-    ShellState state;
-    ScriptedDialogs dialogs;
-    ShellFonts fonts = ShellFonts::create();
-    AppContext context{*store, settings, settingsStore, prompt, clock, state, dialogs, fonts};
     std::unique_ptr<MainWindow> window;
 };
 

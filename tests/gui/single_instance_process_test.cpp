@@ -18,6 +18,7 @@
 #include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
+#include "shell_rig.h"
 #include "temp_dir.h"
 
 namespace {
@@ -147,16 +148,11 @@ TEST(SingleInstanceProcess, aLogHandedOverDuringNewOpensWholeOnceNewIsDone)
     writeFile(first, kLog);
     writeFile(other.toStdString(), std::string(kLog) + "03/22/02\tTR\t3.1M\t28:00\t\t\t\r\n");
 
-    auto store = std::make_unique<LogStore>();
-    AppSettings settings = defaultSettings();
-    MemorySettingsStore settingsStore;
-    ScriptedPrompt prompt;
-    FixedClock clock{CalendarDate{2004, 3, 21}};
-    ShellState state;
-    ScriptedDialogs dialogs;
-    ShellFonts fonts = ShellFonts::create();
-    AppContext context{*store, settings, settingsStore, prompt, clock, state, dialogs, fonts};
-    MainWindow window(context);
+    ShellRig rig(CalendarDate{2004, 3, 21});
+    auto& store = rig.store;
+    auto& dialogs = rig.dialogs;
+    auto& prompt = rig.prompt;
+    MainWindow window(rig.context);
     window.show();
     store->setFileName(first);
     window.startUp();

@@ -20,6 +20,7 @@
 #include "shell/app_context.h"
 #include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
+#include "shell_rig.h"
 #include "temp_dir.h"
 
 namespace {
@@ -48,8 +49,10 @@ void shoot(QWidget* widget, const char* name)
         widget->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QString::fromLatin1(name));
 }
 
-class ImportWindow : public ::testing::Test {
+class ImportWindow : public ::testing::Test, protected ShellRig {
 protected:
+    ImportWindow() : ShellRig(CalendarDate{2024, 6, 20}) {}
+
     void SetUp() override
     {
         settingsStore.keyExists = true;
@@ -79,15 +82,6 @@ protected:
     }
 
     TempDir dir;
-    std::unique_ptr<LogStore> store = std::make_unique<LogStore>();
-    AppSettings settings = defaultSettings();
-    MemorySettingsStore settingsStore;
-    ScriptedPrompt prompt;
-    FixedClock clock{CalendarDate{2024, 6, 20}};
-    ShellState state;
-    ScriptedDialogs dialogs;
-    ShellFonts fonts = ShellFonts::create();
-    AppContext context{*store, settings, settingsStore, prompt, clock, state, dialogs, fonts};
     std::unique_ptr<MainWindow> window;
 };
 

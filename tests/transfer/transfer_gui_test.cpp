@@ -23,6 +23,7 @@
 #include "shell/app_context.h"
 #include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
+#include "shell_rig.h"
 #include "transfer_test_support.h"
 
 namespace {
@@ -80,8 +81,10 @@ Widget* control(QWidget* dialog, int id)
     return dialog->findChild<Widget*>(QStringLiteral("ctl%1").arg(id));
 }
 
-class TransferWindow : public ::testing::Test {
+class TransferWindow : public ::testing::Test, protected ShellRig {
 protected:
+    TransferWindow() : ShellRig(CalendarDate{2004, 3, 21}) {}
+
     void SetUp() override
     {
         settingsStore.keyExists = true;
@@ -123,15 +126,6 @@ protected:
     std::string title() const { return window->windowTitle().toStdString(); }
 
     TempDir dir;
-    std::unique_ptr<LogStore> store = std::make_unique<LogStore>();
-    AppSettings settings = defaultSettings();
-    MemorySettingsStore settingsStore;
-    ScriptedPrompt prompt;
-    FixedClock clock{CalendarDate{2004, 3, 21}};
-    ShellState state;
-    ScriptedDialogs dialogs;
-    ShellFonts fonts = ShellFonts::create();
-    AppContext context{*store, settings, settingsStore, prompt, clock, state, dialogs, fonts};
     std::unique_ptr<MainWindow> window;
 };
 

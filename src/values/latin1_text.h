@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-// A log holds Latin-1; the command line and the standard streams are UTF-8.
+// A log holds Latin-1; the command line, the standard streams and workout
+// files are UTF-8.
 
 // text (UTF-8) in Latin-1; nothing when it holds a character Latin-1 lacks
 // (or is no UTF-8 at all), with that character (or byte) in missing.
@@ -15,3 +16,7 @@ std::string utf8ToLatin1Lossy(std::string_view text);
 std::string latin1ToUtf8(std::string_view text);
 // Whether text is well-formed UTF-8 (plain ASCII is).
 bool isUtf8(std::string_view text);
+// A text read from a workout file (UTF-8, or Latin-1 from an older
+// spreadsheet) in Latin-1: a text that is no UTF-8 is taken as Latin-1
+// already; '?' stands for every character Latin-1 lacks.
+std::string latin1FromFileText(std::string_view text);

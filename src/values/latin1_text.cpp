@@ -1,4 +1,4 @@
-#include "texts.h"
+#include "latin1_text.h"
 
 namespace {
 
@@ -81,4 +81,9 @@ bool isUtf8(std::string_view text)
         if (decodeOne(text, i) < 0)
             return false;
     return true;
+}
+
+std::string latin1FromFileText(std::string_view text)
+{
+    return isUtf8(text) ? utf8ToLatin1Lossy(text) : std::string(text);
 }
