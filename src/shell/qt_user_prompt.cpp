@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "shell/message_box_kinds.h"
+
 QString fromLatin1(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -23,37 +25,6 @@ std::string toLatin1(const QString& text)
 }
 
 namespace {
-
-QMessageBox::StandardButton toButton(UserPrompt::Answer answer)
-{
-    switch (answer) {
-    case UserPrompt::Answer::Cancel: return QMessageBox::Cancel;
-    case UserPrompt::Answer::Yes: return QMessageBox::Yes;
-    case UserPrompt::Answer::No: return QMessageBox::No;
-    default: return QMessageBox::Ok;
-    }
-}
-
-QMessageBox::StandardButtons buttonsOf(UserPrompt::Buttons buttons)
-{
-    switch (buttons) {
-    case UserPrompt::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case UserPrompt::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case UserPrompt::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
-    }
-}
-
-QMessageBox::Icon iconOf(UserPrompt::Icon icon)
-{
-    switch (icon) {
-    case UserPrompt::Icon::Information: return QMessageBox::Information;
-    case UserPrompt::Icon::Warning: return QMessageBox::Warning;
-    case UserPrompt::Icon::Question: return QMessageBox::Question;
-    case UserPrompt::Icon::Error: return QMessageBox::Critical;
-    default: return QMessageBox::NoIcon;
-    }
-}
 
 QString filterOf(UserPrompt::FileFilter filter, bool opening)
 {
