@@ -98,6 +98,10 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
         request.type = type->second;
     if (auto sport = parsed.options.find("sport"); sport != parsed.options.end())
         request.sport = sport->second;
+    if (!parseSelectionOptions(parsed, request.selection, problem))
+        return false;
+    if (request.sport == "all" || request.sport == kAllSportsText)
+        request.selection.sport.reset();
     if (auto period = parsed.options.find("period"); period != parsed.options.end()) {
         request.graphPeriod = -1;
         for (std::size_t i = 0; i < kPeriodNames.size(); ++i)
@@ -138,7 +142,6 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
     options.calorieSportNames = settings.calorieSportNames();
     if (readLog(*store, prompt, options) != ReadResult::Ok)
         return kExitFailed;
-    store->selectAll();
 
     GraphRequest graph;
     graph.graphPeriod = request.graphPeriod;
@@ -152,6 +155,9 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
         usageProblem = "the log has no sport named '" + request.sport + "'";
         return kExitUsage;
     }
+    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem);
+        status != kExitOk)
+        return status;
     if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
         prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
                        UserPrompt::Answer::Ok);
