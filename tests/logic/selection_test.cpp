@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/logic/shell_state.h"
@@ -161,7 +162,7 @@ TEST(SelectionRules, fasterThanEightMinutesPerMileSelectsTheQuickerRuns)
     EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 1}));
 }
 
-TEST(SelectionRules, paceFromIncludesBothBoundsFasterFirst)
+TEST(SelectionRules, paceFromIncludesBothBoundsInEitherOrder)
 {
     ViewLog log = runningPaces();
     SelectCriteria criteria = criteriaFor(log.store);
@@ -169,6 +170,11 @@ TEST(SelectionRules, paceFromIncludesBothBoundsFasterFirst)
     criteria.paceTest = PaceTest::From;
     criteria.paceText = "7:30";
     criteria.paceTo = "8:00";
+    runSelect(log.store, criteria, SelectAction::Select);
+    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{2, 3}));
+
+    // Typed slower pace first, the range is the same.
+    std::swap(criteria.paceText, criteria.paceTo);
     runSelect(log.store, criteria, SelectAction::Select);
     EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{2, 3}));
 }

@@ -208,7 +208,10 @@ CriteriaReading readCriteria(const SelectCriteria& criteria, const LogStore& sto
         if (criteria.paceTest == PaceTest::From) {
             fields.paceTo = cutText(criteria.paceTo);
             rule.paceHigh = readPace(fields.paceTo, rule.paceUnits, warn);
-            if (isTimeLike(rule.paceUnits))
+            // The reciprocals turn a range typed faster pace first upside
+            // down; taking the smaller as the lower bound also serves a range
+            // typed slower pace first, which would otherwise match nothing.
+            if (isTimeLike(rule.paceUnits) && rule.paceLow > rule.paceHigh)
                 std::swap(rule.paceLow, rule.paceHigh);
         }
         // A pace means something only in the units of one chosen sport.
