@@ -155,8 +155,7 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
         usageProblem = "the log has no sport named '" + request.sport + "'";
         return kExitUsage;
     }
-    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem);
-        status != kExitOk)
+    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
         return status;
     if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
         prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,

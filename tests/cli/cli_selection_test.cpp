@@ -43,7 +43,8 @@ TEST_P(CliSelectionList, printsTheEntriesSelectWouldSelect)
 INSTANTIATE_TEST_SUITE_P(
     EachOption, CliSelectionList,
     ::testing::Values(
-        ListRow{"dateRange", {"--from", "2002-03-14", "--to", "2002-03-28"}, {kMarch14Bike, kMarch14Swim, kMarch28Race}},
+        ListRow{
+            "dateRange", {"--from", "2002-03-14", "--to", "2002-03-28"}, {kMarch14Bike, kMarch14Swim, kMarch28Race}},
         ListRow{"sport", {"--sport", "Running"}, {kMarch1, kMarch28Race, kApril2}},
         ListRow{"category", {"--category", "Race"}, {kMarch28Race}},
         ListRow{"distanceApproxInTheSportsUnits", {"--sport", "Running", "--distance", "approx 6.2"}, {kMarch28Race}},
@@ -147,9 +148,9 @@ TEST_F(CliSelection, totalsSinceNotFound_exitsOne)
 
 TEST_F(CliSelection, exportWritesTheSelectedEntriesWithinItsDates)
 {
-    const CliResult result = runOrvanta({"export", "spring.dat", "out.dat", "--format", "entries", "--sport",
-                                         "Running", "--from", "2002-03-02"},
-                                        folder.work());
+    const CliResult result = runOrvanta(
+        {"export", "spring.dat", "out.dat", "--format", "entries", "--sport", "Running", "--from", "2002-03-02"},
+        folder.work());
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(readBytes(folder.work() / "out.dat"), crlfLines({kMarch28Race, kApril2}));
 }
@@ -174,10 +175,10 @@ TEST_F(CliSelection, exportUnknownSport_isAUsageError)
 
 TEST_F(CliSelection, graphCountsTheSelectedEntriesOfItsSport)
 {
-    const CliResult result = runOrvanta({"graph", "spring.dat", "--type", "distance", "--sport", "Cycling",
-                                         "--period", "12m", "--first", "2002-03-01", "--category", "Intervals",
-                                         "--distance", "greater 1"},
-                                        folder.work());
+    const CliResult result =
+        runOrvanta({"graph", "spring.dat", "--type", "distance", "--sport", "Cycling", "--period", "12m", "--first",
+                    "2002-03-01", "--category", "Intervals", "--distance", "greater 1"},
+                   folder.work());
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, 40), "2002-03-01\t20.0000\n2002-04-01\t0.0000\n200");
 }
