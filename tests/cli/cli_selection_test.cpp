@@ -126,6 +126,18 @@ TEST_F(CliSelection, typedValueWarnings_areReported_selectionGoesOn)
               "Data input error!: You had more than two colons (:) in your input; the extra ones have been ignored.\n");
 }
 
+// Clear's range runs from the first entry to the last; a log read out of
+// date order would lose its early entries to it without a word.
+TEST_F(CliSelection, logOutOfDateOrder_keepsEveryEntryInTheDefaultRange)
+{
+    copyFixture("unsorted_entries.dat", folder.work(), "unsorted.dat");
+    const CliResult result = runOrvanta({"list", "unsorted.dat", "--category", "Training"}, folder.work());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, lfLines({"03/22/02\tTR\t3M\t24:00\t8:00\t\tsecond day",
+                                   "03/21/02\tTR\t5M\t40:00\t8:00\t\tfirst day",
+                                   "03/22/02\tTR\t1M\t8:00\t8:00\t\tsecond day again"}));
+}
+
 TEST_F(CliSelection, totalsCountOnlyTheSelectedEntries)
 {
     const CliResult all = runOrvanta({"totals", "spring.dat", "--period", "year"}, folder.work());
