@@ -124,6 +124,7 @@ int dayEntryAfterSelect(const LogStore& store, int dayEntry);
 
 // The page to show after a selection, and the return page it leaves behind:
 // Totals when the chosen keyword is non-numeric or the comment asks Since.
+// Not asked when Since found nothing: the page then stays.
 struct PageAfterSelect {
     int returnPage = 1;
     int page = 1;
