@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -27,6 +28,13 @@ const QStringList& numberTests()
 // The position of "From" in the number tests and in the pace tests.
 constexpr int kNumberFrom = 5;
 constexpr int kPaceFrom = 4;
+
+// The criteria typed as text; Enter in any of them selects.
+constexpr int kCriteriaTexts[] = {ctl::DistanceValue, ctl::DistanceUpper, ctl::TimeValue, ctl::TimeUpper,
+                                  ctl::PaceValue,     ctl::PaceUpper,     ctl::RouteText, ctl::CommentText};
+constexpr int kSelectingButtons[] = {ctl::Select, ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll,
+                                     ctl::SelectReverse};
+constexpr int kNarrowingButtons[] = {ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll, ctl::SelectReverse};
 
 QString distanceUnitText(DistanceUnit unit)
 {
@@ -66,6 +74,41 @@ SelectPage::SelectPage(AppContext& context, QWidget* parent) : Page(context, kIn
     // The row notes follow these lists.
     for (const int id : {ctl::SelectSport, ctl::DistanceTest, ctl::TimeTest, ctl::PaceTest})
         connect(combo(id), &QComboBox::currentIndexChanged, this, qOverload<>(&QWidget::update));
+    connectCommands();
+}
+
+void SelectPage::connectCommands()
+{
+    for (const int id : kSelectingButtons)
+        connect(button(id), &QPushButton::clicked, this, [this, id] { emit selectionRequested(id); });
+    for (const int id : kCriteriaTexts)
+        edit(id)->installEventFilter(this);
+    connect(m_displayMode, &QButtonGroup::idClicked, this,
+            [this](int id) { emit displayModeChosen(id == ctl::ShowSelectedOnly ? 1 : 0); });
+}
+
+bool SelectPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return Page::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && plain) {
+        emit selectionRequested(ctl::Select);
+        return true;
+    }
+    return Page::eventFilter(watched, event);
+}
+
+void SelectPage::showNarrowingButtons(bool shown)
+{
+    for (const int id : kNarrowingButtons)
+        button(id)->setVisible(shown);
+}
+
+void SelectPage::showDisplayMode(int mode)
+{
+    button(mode != 0 ? ctl::ShowSelectedOnly : ctl::ShowAllHighlight)->setChecked(true);
 }
 
 void SelectPage::createButtons()
@@ -73,8 +116,7 @@ void SelectPage::createButtons()
     m_displayMode = new QButtonGroup(this);
     m_byId[ctl::ShowSelectedOnly] = addRadio(m_displayMode, ctl::ShowSelectedOnly, "Show Selected Only");
     m_byId[ctl::ShowAllHighlight] = addRadio(m_displayMode, ctl::ShowAllHighlight, "Show All, Highlight Selected");
-    const int mode = m_context.settings.selectionDisplayMode;
-    button(mode != 0 ? ctl::ShowSelectedOnly : ctl::ShowAllHighlight)->setChecked(true);
+    showDisplayMode(m_context.settings.selectionDisplayMode);
     const std::pair<int, const char*> buttons[] = {
         {ctl::SelectClear, "Clear"}, {ctl::SelectMore, "Select More"}, {ctl::SelectFewer, "Select Fewer"},
         {ctl::Select, "Select"},     {ctl::SelectAll, "Select All"},   {ctl::SelectReverse, "Select Reverse"}};
