@@ -3,17 +3,26 @@
 // matching, where to go afterwards) are the core's; this file carries them
 // out on the window.
 #include "log/messages.h"
+#include "shell/logic/selection.h"
 #include "shell/main_window.h"
 #include "shell/pages/select_page.h"
+#include "shell/select_controller.h"
 
 namespace {
 
-bool everyEntrySelected(const LogStore& store)
+int countSelected(const LogStore& store)
 {
+    int count = 0;
     for (std::size_t i = 0; i < store.entryCount; ++i)
-        if (!store.entry(i).selected)
-            return false;
-    return true;
+        count += store.entry(i).selected ? 1 : 0;
+    return count;
+}
+
+SelectAction actionOf(int id)
+{
+    return id == ctl::SelectMore ? SelectAction::SelectMore
+           : id == ctl::SelectFewer ? SelectAction::SelectFewer
+                                    : SelectAction::Select;
 }
 
 }  // namespace
@@ -33,7 +42,7 @@ void MainWindow::attachSelectPage(Page* p)
 void MainWindow::enterSelectPage()
 {
     if (auto* select = qobject_cast<SelectPage*>(page(static_cast<int>(PageIndex::Select))))
-        select->showNarrowingButtons(!everyEntrySelected(m_context.store));
+        select->showNarrowingButtons(countSelected(m_context.store) < m_context.store.entryCount);
 }
 
 // The page's buttons set the mode and the menu's check mark; the lists
@@ -48,25 +57,38 @@ void MainWindow::onDisplayModeButton(int mode)
 void MainWindow::onSelectionCommand(int id)
 {
     LogStore& store = m_context.store;
-    if (id == ctl::SelectAll) {
-        store.selectAll();
-    } else if (id == ctl::SelectReverse) {
-        for (std::size_t i = 0; i < store.entryCount; ++i)
-            store.entry(i).selected = store.entry(i).selected ? 0 : 1;
-    } else {
+    ShellState& state = m_context.state;
+    if (id == ctl::SelectAll || id == ctl::SelectReverse) {
+        store.shownCount = static_cast<std::uint16_t>(id == ctl::SelectAll ? selectAllEntries(store)
+                                                                             : reverseSelection(store));
+        showSelection(state.returnPage);
         return;
     }
-    showSelection(m_context.state.returnPage);
+    auto* select = qobject_cast<SelectPage*>(page(static_cast<int>(PageIndex::Select)));
+    if (!select)
+        return;
+    UserPrompt& prompt = m_context.prompt;
+    const SelectCriteria criteria = select->controller()->readCriteria();
+    const SelectResult result = runSelect(store, criteria, actionOf(id), [&prompt](const std::string& text) {
+        prompt.message(kInputErrorCaption, text, UserPrompt::Icon::Warning);
+    });
+    select->controller()->writeCriteria(result.normalised);
+    if (!result.phraseFound) {
+        prompt.message(msg::kCaption, kPhraseNotFound, UserPrompt::Icon::None);
+        return;
+    }
+    store.shownCount = static_cast<std::uint16_t>(result.selectedCount);
+    if (page(static_cast<int>(PageIndex::Day)) && state.dayEntry > 0)
+        state.dayEntry = dayEntryAfterSelect(store, state.dayEntry);
+    const PageAfterSelect next = pageAfterSelect(criteria, store, state.returnPage);
+    state.returnPage = next.returnPage;
+    showSelection(next.page);
 }
 
 // The lists and the totals show the new selection, then the chosen page.
 void MainWindow::showSelection(int pageIndex)
 {
-    LogStore& store = m_context.store;
-    int selected = 0;
-    for (std::size_t i = 0; i < store.entryCount; ++i)
-        selected += store.entry(i).selected ? 1 : 0;
-    store.shownCount = static_cast<std::uint16_t>(selected);
+    const LogStore& store = m_context.store;
     if (pageIndex < 0 || pageIndex >= kPageCount || pageIndex == static_cast<int>(PageIndex::Select))
         pageIndex = static_cast<int>(PageIndex::Log);
     // The page shown is refilled as it is shown; the others now.

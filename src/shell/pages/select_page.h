@@ -7,6 +7,8 @@
 // Page 6: the selection criteria, one row each, with the buttons that select
 // by them and the display-mode buttons. The selection code reads the controls
 // by their ids.
+class SelectController;
+
 class SelectPage : public Page {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
     QDateEdit* toDate() const;
     // "Show Selected Only" and "Show All, Highlight Selected", by their ids.
     QButtonGroup* displayModeGroup() const { return m_displayMode; }
+    // Reads and writes the criteria; Clear, the fields that show, the fills.
+    SelectController* controller() const { return m_controller; }
 
     // The sports, keywords and routes lists and the span of dates of the
     // log now open; a criterion chosen stays while its list still holds it.
@@ -59,4 +63,5 @@ private:
 
     std::map<int, QWidget*> m_byId;
     QButtonGroup* m_displayMode = nullptr;
+    SelectController* m_controller = nullptr;
 };
