@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "main_window_rig.h"
@@ -33,7 +36,7 @@ const char* const kSelectLog =
     "Preferences: 2  1  1  1  1  1  0\r\n"
     "Routes: 2\r\n"
     "Hill loop\tTR\t5M\t40:00\t8:00\tHill loop\tsteady\t\r\n"
-    "Lake ride\tIC\t~16.09K\t\t\tLake road\t\t\r\n"
+    "Lake run\tIR\t~16.09K\t\t\tLake road\t\t\r\n"
     "Keywords: 2\r\n"
     "1\tWt\tWeight\r\n"
     "3\tShoe\tShoes worn\r\n"
@@ -63,6 +66,35 @@ protected:
     }
 
     void press(SelectPage* page, int id) { QTest::mouseClick(page->button(id), Qt::LeftButton); }
+
+    // A list item chosen with the arrow keys, as a person would.
+    static void choose(QComboBox* combo, int index)
+    {
+        combo->setFocus();
+        while (combo->currentIndex() < index)
+            QTest::keyClick(combo, Qt::Key_Down);
+        while (combo->currentIndex() > index)
+            QTest::keyClick(combo, Qt::Key_Up);
+    }
+
+    // A list item clicked in the dropped list, passing no other item on the way.
+    static void pick(QComboBox* combo, int index)
+    {
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        const QRect item = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        if (view->isVisible())
+            combo->hidePopup();
+    }
+
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
 
     // The entries the Log list shows, by their place in the log.
     std::vector<int> logListEntries()
@@ -198,6 +230,193 @@ TEST_F(SelectFlowTest, displayModeFromTheMenu_movesThePageButtonToo)
     EXPECT_EQ(page->displayModeGroup()->checkedId(), ctl::ShowAllHighlight);
     trigger(cmd::ShowSelectedOnly);
     EXPECT_EQ(page->displayModeGroup()->checkedId(), ctl::ShowSelectedOnly);
+}
+
+// List positions of the sports: the empty item, then "None" and the sports.
+constexpr int kRunning = 2;
+constexpr int kCycling = 3;
+constexpr int kSwimming = 4;
+
+TEST_F(SelectFlowTest, typedCriteria_selectShowsTheMatchesInTheLogTheTotalsAndTheTitle)
+{
+    settings.selectionDisplayMode = 1;
+    window->switchToPage(static_cast<int>(PageIndex::Totals));
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::SelectSport), kRunning);
+    choose(page->combo(ctl::DistanceTest), 1);  // Approximately Equal To
+    type(page->edit(ctl::DistanceValue), "10x");
+    choose(page->combo(ctl::TimeTest), 3);  // Greater Than
+    type(page->edit(ctl::TimeValue), "72");
+    press(page, ctl::Select);
+
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{1, 2})) << "10 and 9.9 miles, over 72 minutes";
+    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Log));
+    EXPECT_EQ(logListEntries(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(title(), "The Orvanta - Select, 2/8 entries");
+    const QStringList running = totalsLines().filter("Running");
+    ASSERT_EQ(running.size(), 3) << "two weeks and the year";
+    EXPECT_TRUE(running[2].contains(QRegularExpression("^2002\\s+Running\\s+2\\s+2\\.6\\s+19\\.9\\s")))
+        << running[2].toStdString();
+    EXPECT_TRUE(totalsLines().filter("Cycling").isEmpty());
+    EXPECT_EQ(page->edit(ctl::DistanceValue)->text(), "10") << "the value as it was read";
+    EXPECT_EQ(page->edit(ctl::TimeValue)->text(), "1:12:00");
+}
+
+TEST_F(SelectFlowTest, selectMoreAndFewer_combineWithTheSelectionAlreadyMade)
+{
+    selectOnly({0, 4});
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::SelectCategory), 3);  // Race
+    press(page, ctl::SelectMore);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{0, 3, 4}));
+    enterSelectPage();
+    choose(page->combo(ctl::SelectCategory), 1);  // Training
+    press(page, ctl::SelectFewer);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{0, 4}));
+    EXPECT_EQ(title(), "The Orvanta - Select, 2/8 entries");
+}
+
+TEST_F(SelectFlowTest, enterInACriteriaField_selects)
+{
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::CommentTest), 2);  // Contains
+    type(page->edit(ctl::CommentText), "RACE");
+    QTest::keyClick(page->edit(ctl::CommentText), Qt::Key_Return);
+    EXPECT_EQ(selectedEntries(), std::vector<int>{3});
+    EXPECT_EQ(title(), "The Orvanta - Select, 1/8 entries");
+
+    enterSelectPage();
+    press(page, ctl::SelectClear);
+    choose(page->combo(ctl::SelectSport), kRunning);
+    choose(page->combo(ctl::PaceTest), 2);  // Faster Than
+    type(page->edit(ctl::PaceValue), "8");
+    QTest::keyClick(page->edit(ctl::PaceValue), Qt::Key_Enter);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{2, 3})) << "7:35 and 6:56 a mile; 8:00 itself is not faster";
+    EXPECT_EQ(page->edit(ctl::PaceValue)->text(), "8:00");
+}
+
+TEST_F(SelectFlowTest, dependentFields_followTheSportAndTheOperators)
+{
+    SelectPage* page = enterSelectPage();
+    auto shown = [page](int id) { return page->control(id)->isVisible(); };
+    choose(page->combo(ctl::SelectSport), 1);  // None: a sport, but no pace units
+    EXPECT_TRUE(shown(ctl::DistanceTest));
+    EXPECT_TRUE(shown(ctl::DistanceValue));
+    EXPECT_FALSE(shown(ctl::PaceTest));
+
+    choose(page->combo(ctl::SelectSport), kRunning);
+    EXPECT_TRUE(shown(ctl::PaceTest));
+    EXPECT_TRUE(shown(ctl::PaceValue));
+    EXPECT_FALSE(shown(ctl::DistanceUpper));
+    choose(page->combo(ctl::DistanceTest), 5);  // From
+    EXPECT_TRUE(shown(ctl::DistanceUpper));
+    choose(page->combo(ctl::PaceTest), 4);  // From
+    EXPECT_TRUE(shown(ctl::PaceUpper));
+    EXPECT_FALSE(shown(ctl::TimeUpper));
+    choose(page->combo(ctl::TimeTest), 5);  // From
+    EXPECT_TRUE(shown(ctl::TimeUpper));
+
+    choose(page->combo(ctl::SelectSport), kSwimming);  // yards, no pace units
+    EXPECT_FALSE(shown(ctl::PaceTest));
+    EXPECT_FALSE(shown(ctl::PaceUpper));
+    EXPECT_TRUE(shown(ctl::DistanceUpper));
+
+    choose(page->combo(ctl::SelectSport), 0);
+    EXPECT_FALSE(shown(ctl::DistanceTest));
+    EXPECT_FALSE(shown(ctl::DistanceUpper));
+    EXPECT_TRUE(shown(ctl::TimeUpper)) << "the time row never depends on the sport";
+
+    type(page->edit(ctl::TimeValue), "30");
+    page->fromDate()->setDate(QDate(2002, 3, 10));
+    press(page, ctl::SelectClear);
+    EXPECT_FALSE(shown(ctl::TimeUpper));
+    EXPECT_TRUE(shown(ctl::TimeTest));
+    EXPECT_TRUE(shown(ctl::TimeValue));
+    EXPECT_EQ(page->combo(ctl::TimeTest)->currentIndex(), 0);
+    EXPECT_EQ(page->edit(ctl::TimeValue)->text(), "");
+    EXPECT_EQ(page->fromDate()->date(), QDate(2002, 3, 1)) << "the dates span the log again";
+    EXPECT_EQ(page->toDate()->date(), QDate(2002, 3, 20));
+}
+
+TEST_F(SelectFlowTest, choosingAKeyword_fillsTheCommentCriterion_aWordKeywordShowsTheTotals)
+{
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    SelectPage* page = enterSelectPage();
+    pick(page->combo(ctl::SelectKeyword), 1);  // Weight, a number
+    EXPECT_EQ(page->combo(ctl::CommentTest)->currentText(), "Contains");
+    EXPECT_EQ(page->edit(ctl::CommentText)->text(), "Wt=");
+
+    pick(page->combo(ctl::SelectKeyword), 2);  // Shoes worn, a word
+    EXPECT_EQ(page->edit(ctl::CommentText)->text(), "Shoe");
+    press(page, ctl::Select);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{5, 7}));
+    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Totals));
+    EXPECT_EQ(context.state.returnPage, static_cast<int>(PageIndex::Totals));
+}
+
+TEST_F(SelectFlowTest, choosingAMemorizedRoute_fillsTheCriteriaInTheSportsUnits)
+{
+    SelectPage* page = enterSelectPage();
+    pick(page->combo(ctl::SelectRoute), 2);  // Lake run: intervals, running, ~16.09 km
+    EXPECT_EQ(page->combo(ctl::SelectCategory)->currentText(), "Intervals");
+    EXPECT_EQ(page->combo(ctl::SelectSport)->currentIndex(), kRunning);
+    EXPECT_EQ(page->combo(ctl::DistanceTest)->currentText(), "Approximately Equal To");
+    EXPECT_EQ(page->edit(ctl::DistanceValue)->text(), "10.00") << "16.09 km in miles";
+    EXPECT_TRUE(page->control(ctl::DistanceValue)->isVisible());
+    EXPECT_TRUE(page->control(ctl::PaceTest)->isVisible());
+    EXPECT_EQ(page->combo(ctl::RouteTest)->currentText(), "Contains");
+    EXPECT_EQ(page->edit(ctl::RouteText)->text(), "Lake road");
+    EXPECT_EQ(page->combo(ctl::TimeTest)->currentIndex(), 0) << "the route has no time";
+
+    pick(page->combo(ctl::SelectRoute), 1);  // Hill loop: training, running, 5 miles in 40:00
+    EXPECT_EQ(page->combo(ctl::SelectCategory)->currentText(), "Training");
+    EXPECT_EQ(page->edit(ctl::DistanceValue)->text(), "5.00");
+    EXPECT_EQ(page->combo(ctl::TimeTest)->currentText(), "Approximately Equal To");
+    EXPECT_EQ(page->edit(ctl::TimeValue)->text(), "40:00");
+    EXPECT_EQ(page->edit(ctl::CommentText)->text(), "steady");
+}
+
+TEST_F(SelectFlowTest, sinceWithoutTheWord_saysSoAndChangesNothing)
+{
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    selectOnly({1, 2});
+    window->switchToPage(static_cast<int>(PageIndex::Week));
+    SelectPage* page = enterSelectPage();
+    const std::string before = title();
+    choose(page->combo(ctl::CommentTest), 4);  // Since
+    type(page->edit(ctl::CommentText), "marathon");
+    press(page, ctl::Select);
+    EXPECT_EQ(prompt.lines(), std::vector<std::string>{"Orvanta: Couldn't find that phrase"});
+    EXPECT_EQ(prompt.shown.at(0).buttons, UserPrompt::Buttons::Ok);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Select));
+    EXPECT_EQ(context.state.returnPage, static_cast<int>(PageIndex::Week));
+    EXPECT_EQ(title(), before);
+}
+
+TEST_F(SelectFlowTest, sinceTheLastMention_selectsFromItsDayAndShowsTheTotals)
+{
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::CommentTest), 4);  // Since
+    type(page->edit(ctl::CommentText), "shoe");
+    press(page, ctl::Select);
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(selectedEntries(), std::vector<int>{7}) << "from 03/20, the last comment that names shoes";
+    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Totals));
+}
+
+TEST_F(SelectFlowTest, theDayPage_stepsBackToASelectedEntry)
+{
+    window->switchToPage(static_cast<int>(PageIndex::Day));
+    ASSERT_EQ(context.state.dayEntry, 7);
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::SelectSport), kCycling);
+    press(page, ctl::Select);
+    EXPECT_EQ(selectedEntries(), std::vector<int>{4});
+    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Day));
+    EXPECT_EQ(context.state.dayEntry, 4);
 }
 
 }  // namespace
