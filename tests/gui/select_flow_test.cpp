@@ -9,6 +9,8 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -417,6 +419,72 @@ TEST_F(SelectFlowTest, theDayPage_stepsBackToASelectedEntry)
     EXPECT_EQ(selectedEntries(), std::vector<int>{4});
     EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Day));
     EXPECT_EQ(context.state.dayEntry, 4);
+}
+
+// The page with every row in use, and the Log after a selection in both
+// display modes, rendered for a look by eye (rendered/ in this build folder).
+QImage renderWindow(MainWindow& window, const char* name)
+{
+    QApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    QDir().mkpath(QStringLiteral(ORV_RENDER_DIR));
+    image.save(QStringLiteral(ORV_RENDER_DIR "/") + QString::fromLatin1(name) + QStringLiteral(".png"));
+    return image;
+}
+
+// Whether any pixel of the area is darker than the page's light backgrounds.
+bool inkIn(const QImage& image, const QRect& area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+TEST_F(SelectFlowTest, rendered_everyRowInUse_thenTheLogInBothModes)
+{
+    settings.selectionDisplayMode = 1;
+    window->switchToPage(static_cast<int>(PageIndex::Log));
+    SelectPage* page = enterSelectPage();
+    choose(page->combo(ctl::SelectSport), kRunning);
+    choose(page->combo(ctl::DistanceTest), 5);
+    type(page->edit(ctl::DistanceValue), "5");
+    type(page->edit(ctl::DistanceUpper), "10");
+    choose(page->combo(ctl::TimeTest), 5);
+    type(page->edit(ctl::TimeValue), "30");
+    type(page->edit(ctl::TimeUpper), "80");
+    choose(page->combo(ctl::PaceTest), 4);
+    type(page->edit(ctl::PaceValue), "7");
+    type(page->edit(ctl::PaceUpper), "9");
+    choose(page->combo(ctl::RouteTest), 2);
+    type(page->edit(ctl::RouteText), "loop");
+    const QImage criteria = renderWindow(*window, "select_every_row");
+    // In window coordinates: the page sits below the menu and the tab strip, inside its border.
+    const QPoint origin = page->mapTo(window.get(), QPoint(kPageBorder, kPageBorder));
+    const int distanceY = origin.y() + selectLabelBox(3).y;
+    EXPECT_TRUE(inkIn(criteria, QRect(origin.x() + 380, distanceY, 14, 16))) << "\"to\" before the upper bound";
+    EXPECT_TRUE(inkIn(criteria, QRect(origin.x() + 490, distanceY, 30, 16))) << "\"miles\" after it";
+    EXPECT_TRUE(inkIn(criteria, QRect(origin.x() + 490, origin.y() + selectLabelBox(5).y, 30, 16))) << "\"mpm\"";
+
+    press(page, ctl::Select);
+    EXPECT_EQ(selectedEntries(), (std::vector<int>{0, 1})) << "5 to 10 miles, 7:00 to 9:00 a mile, a loop";
+    const QImage only = renderWindow(*window, "select_log_selected_only");
+    EXPECT_EQ(logListEntries(), (std::vector<int>{0, 1}));
+
+    enterSelectPage();
+    renderWindow(*window, "select_after_select");
+    EXPECT_EQ(page->edit(ctl::TimeUpper)->text(), "1:20:00") << "the bounds as they were read";
+    EXPECT_EQ(page->edit(ctl::PaceValue)->text(), "7:00");
+    EXPECT_TRUE(page->button(ctl::SelectReverse)->isVisible());
+    press(page, ctl::ShowAllHighlight);
+    press(page, ctl::Select);
+    const QImage all = renderWindow(*window, "select_log_highlighted");
+    auto* log = qobject_cast<LogPage*>(window->page(static_cast<int>(PageIndex::Log)));
+    ASSERT_EQ(logListEntries().size(), 8u);
+    const QRect row = log->logList()->visualRect(log->logModel()->index(1));
+    const QPoint at = log->logList()->viewport()->mapTo(window.get(), row.center() + QPoint(row.width() / 3, 0));
+    EXPECT_EQ(QColor(all.pixel(at)), QColor(255, 255, 0)) << "the selected entry stands out in yellow";
 }
 
 }  // namespace
