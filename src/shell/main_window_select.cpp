@@ -20,7 +20,7 @@ int countSelected(const LogStore& store)
 
 SelectAction actionOf(int id)
 {
-    return id == ctl::SelectMore ? SelectAction::SelectMore
+    return id == ctl::SelectMore    ? SelectAction::SelectMore
            : id == ctl::SelectFewer ? SelectAction::SelectFewer
                                     : SelectAction::Select;
 }
@@ -59,8 +59,8 @@ void MainWindow::onSelectionCommand(int id)
     LogStore& store = m_context.store;
     ShellState& state = m_context.state;
     if (id == ctl::SelectAll || id == ctl::SelectReverse) {
-        store.shownCount = static_cast<std::uint16_t>(id == ctl::SelectAll ? selectAllEntries(store)
-                                                                             : reverseSelection(store));
+        store.shownCount =
+            static_cast<std::uint16_t>(id == ctl::SelectAll ? selectAllEntries(store) : reverseSelection(store));
         showSelection(state.returnPage);
         return;
     }

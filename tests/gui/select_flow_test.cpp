@@ -3,8 +3,8 @@
 // and the menu show afterwards.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
