@@ -150,32 +150,6 @@ TEST_F(SelectFlowTest, selectReverse_invertsTheSelectionAndReturnsToThePageLeft)
     EXPECT_EQ(title(), "The Orvanta - Select, 6/8 entries");
 }
 
-TEST_F(SelectFlowTest, selectAll_fromTheTotals_countsEveryEntryThere)
-{
-    window->switchToPage(static_cast<int>(PageIndex::Totals));
-    selectOnly({4});
-    window->switchToPage(static_cast<int>(PageIndex::Log));
-    window->switchToPage(static_cast<int>(PageIndex::Totals));
-    ASSERT_FALSE(totalsLines().filter("Cycling").isEmpty());
-    EXPECT_TRUE(totalsLines().filter("Running").isEmpty()) << "only the ride is counted";
-    press(enterSelectPage(), ctl::SelectAll);
-    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Totals));
-    EXPECT_EQ(selectedEntries().size(), 8u);
-    EXPECT_FALSE(totalsLines().filter("Running").isEmpty()) << "the runs now count";
-    EXPECT_EQ(title(), "The Orvanta - Select, 8/8 entries");
-}
-
-TEST_F(SelectFlowTest, fromTheForm_theSelectionIsShownOnTheLog)
-{
-    SelectPage* page = enterSelectPage();
-    EXPECT_EQ(context.state.returnPage, static_cast<int>(PageIndex::Log));
-    selectOnly({3});
-    press(page, ctl::SelectReverse);
-    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Log));
-}
-
-// The four buttons that narrow, widen or turn the selection are offered only
-// while some entry is left out.
 TEST_F(SelectFlowTest, enteringTheSelectPage_offersTheNarrowingButtonsOnlyWhileSomeEntryIsLeftOut)
 {
     const int narrowing[] = {ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll, ctl::SelectReverse};
@@ -396,17 +370,6 @@ TEST_F(SelectFlowTest, sinceWithoutTheWord_saysSoAndChangesNothing)
     EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Select));
     EXPECT_EQ(context.state.returnPage, static_cast<int>(PageIndex::Week));
     EXPECT_EQ(title(), before);
-}
-
-TEST_F(SelectFlowTest, sinceTheLastMention_selectsFromItsDayAndShowsTheTotals)
-{
-    SelectPage* page = enterSelectPage();
-    choose(page->combo(ctl::CommentTest), 4);  // Since
-    type(page->edit(ctl::CommentText), "shoe");
-    press(page, ctl::Select);
-    EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_EQ(selectedEntries(), std::vector<int>{7}) << "from 03/20, the last comment that names shoes";
-    EXPECT_EQ(window->currentPage(), static_cast<int>(PageIndex::Totals));
 }
 
 TEST_F(SelectFlowTest, theDayPage_stepsBackToASelectedEntry)
