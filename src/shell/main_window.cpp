@@ -89,6 +89,7 @@ Page* MainWindow::ensurePage(int index)
                 updateTitle();
             });
             EntryCommands::attach(*this, m_context, slot.data());
+            attachSelectPage(slot.data());
         }
     }
     return slot.data();
@@ -145,6 +146,8 @@ void MainWindow::onTabChanged(int index)
     Page* p = ensurePage(index);
     if (p && m_context.store.entryCount > 0)
         p->refresh();
+    if (index == static_cast<int>(PageIndex::Select))
+        enterSelectPage();
     showPage(index);
 }
 

@@ -162,6 +162,12 @@ private:
     void readNamedLog(bool atStartUp);
     void emptyLog();
     void setDisplayModeChecks();
+    // The Select page at work (main_window_select.cpp).
+    void attachSelectPage(Page* page);
+    void enterSelectPage();
+    void onSelectionCommand(int id);
+    void onDisplayModeButton(int mode);
+    void showSelection(int pageIndex);
     SaveContext saveContext();
     QSize clientSize() const;
 

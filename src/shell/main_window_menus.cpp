@@ -19,6 +19,7 @@
 #include "shell/logic/entry_lists.h"
 #include "shell/logic/shortcut.h"
 #include "shell/main_window.h"
+#include "shell/pages/select_page.h"
 #include "shell/shell_dialogs.h"
 
 namespace {
@@ -129,6 +130,9 @@ void MainWindow::setDisplayModeChecks()
     const bool selectedOnly = m_context.settings.selectionDisplayMode != 0;
     action(cmd::ShowSelectedOnly)->setChecked(selectedOnly);
     action(cmd::ShowAllHighlight)->setChecked(!selectedOnly);
+    // The Select page's buttons show the same mode, whichever way it was chosen.
+    if (auto* select = qobject_cast<SelectPage*>(page(static_cast<int>(PageIndex::Select))))
+        select->showDisplayMode(m_context.settings.selectionDisplayMode);
 }
 
 void MainWindow::emptyLog()

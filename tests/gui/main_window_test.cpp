@@ -10,79 +10,17 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
-#include <memory>
 
-#include "log/clock.h"
-#include "log/log_store.h"
-#include "scripted_dialogs.h"
-#include "scripted_prompt.h"
-#include "shell/app_context.h"
+#include "main_window_rig.h"
 #include "shell/entry_form_controller.h"
-#include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
 #include "shell/pages/data_entry_page.h"
 #include "shell/pages/graph_page.h"
 #include "shell/pages/select_page.h"
-#include "shell_rig.h"
-#include "temp_dir.h"
 
 namespace {
 
-const char* const kRunLog =
-    "Sports List: 2\r\n"
-    "Running\tRMmpm\r\n"
-    "Cycling\tBKkph\r\n"
-    "Preferences: 2  1  1  1  1  1  0\r\n"
-    "Routes: 0\r\n"
-    "Keywords: 0\r\n"
-    "03/21/02\tTR\t5.2M\t45:30\t8:45\tRiver loop\tEasy day\r\n"
-    "03/23/02\tRR\t3.1M\t20:10\t6:30\tPark 5K\tRace\r\n"
-    "03/22/02\tTB\t20K\t40:00\t30.0\tHills\t\r\n";
-
-class MainWindowTest : public ::testing::Test, protected ShellRig {
-protected:
-    MainWindowTest() : ShellRig(CalendarDate{2004, 3, 21}) {}
-
-    void SetUp() override
-    {
-        settingsStore.keyExists = true;
-        window = std::make_unique<MainWindow>(context);
-        window->resize(800, 600);
-        window->show();
-    }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompt.unexpected.empty()) << "unexpected question: " << prompt.unexpected.front();
-        store->modified = false;  // nothing is asked while the fixture goes away
-        window.reset();
-    }
-
-    std::string writeLog(const std::string& name, const std::string& text = kRunLog)
-    {
-        std::string path = dir.file(name);
-        writeFile(path, text);
-        return path;
-    }
-
-    void openAtStartUp(const std::string& path)
-    {
-        store->setFileName(path);
-        window->startUp();
-    }
-
-    void trigger(int id)
-    {
-        QAction* act = window->action(id);
-        ASSERT_NE(act, nullptr) << id;
-        act->trigger();
-    }
-
-    std::string title() const { return window->windowTitle().toStdString(); }
-
-    TempDir dir;
-    std::unique_ptr<MainWindow> window;
-};
+using namespace guitest;
 
 TEST_F(MainWindowTest, startUp_withoutLog_asksForOneAndOpensTheChosenFile)
 {
@@ -440,14 +378,6 @@ const char* const kSwimLog =
     "\t#\tDrills\r\n"
     "21/03/05\tTS\t1000Y\t25:00\t\tPool\t\r\n"
     "22/04/05\tTS\t1500Y\t35:00\t\tPool\t\r\n";
-
-QStringList comboTexts(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; combo && i < combo->count(); ++i)
-        texts.append(combo->itemText(i));
-    return texts;
-}
 
 TEST_F(MainWindowTest, startUp_withANamedLog_staysOnTheFormWithTheFocusInTheDate)
 {

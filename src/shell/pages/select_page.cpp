@@ -3,13 +3,17 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
+#include "shell/select_controller.h"
+
 namespace {
 
-QStringList texts(std::initializer_list<const char*> items)
+template <std::size_t N>
+QStringList texts(const std::array<const char*, N>& items)
 {
     QStringList list;
     for (const char* item : items)
@@ -17,34 +21,12 @@ QStringList texts(std::initializer_list<const char*> items)
     return list;
 }
 
-const QStringList& numberTests()
-{
-    static const QStringList items =
-        texts({"", "Approximately Equal To", "Exactly Equal To", "Greater Than", "Less Than", "From"});
-    return items;
-}
-
-// The position of "From" in the number tests and in the pace tests.
-constexpr int kNumberFrom = 5;
-constexpr int kPaceFrom = 4;
-
-QString distanceUnitText(DistanceUnit unit)
-{
-    switch (unit) {
-        case DistanceUnit::Miles:
-            return QStringLiteral("miles");
-        case DistanceUnit::Kilometers:
-            return QStringLiteral("km");
-        case DistanceUnit::Yards:
-            return QStringLiteral("yards");
-        case DistanceUnit::Meters:
-            return QStringLiteral("meters");
-        case DistanceUnit::None:
-        case DistanceUnit::Feet:
-            break;
-    }
-    return {};
-}
+// The criteria typed as text; Enter in any of them selects.
+constexpr int kCriteriaTexts[] = {ctl::DistanceValue, ctl::DistanceUpper, ctl::TimeValue, ctl::TimeUpper,
+                                  ctl::PaceValue,     ctl::PaceUpper,     ctl::RouteText, ctl::CommentText};
+constexpr int kSelectingButtons[] = {ctl::Select, ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll,
+                                     ctl::SelectReverse};
+constexpr int kNarrowingButtons[] = {ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll, ctl::SelectReverse};
 
 QDate toQDate(const CalendarDate& d)
 {
@@ -66,6 +48,42 @@ SelectPage::SelectPage(AppContext& context, QWidget* parent) : Page(context, kIn
     // The row notes follow these lists.
     for (const int id : {ctl::SelectSport, ctl::DistanceTest, ctl::TimeTest, ctl::PaceTest})
         connect(combo(id), &QComboBox::currentIndexChanged, this, qOverload<>(&QWidget::update));
+    connectCommands();
+    m_controller = new SelectController(*this, m_context);
+}
+
+void SelectPage::connectCommands()
+{
+    for (const int id : kSelectingButtons)
+        connect(button(id), &QPushButton::clicked, this, [this, id] { emit selectionRequested(id); });
+    for (const int id : kCriteriaTexts)
+        edit(id)->installEventFilter(this);
+    connect(m_displayMode, &QButtonGroup::idClicked, this,
+            [this](int id) { emit displayModeChosen(id == ctl::ShowSelectedOnly ? 1 : 0); });
+}
+
+bool SelectPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return Page::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && plain) {
+        emit selectionRequested(ctl::Select);
+        return true;
+    }
+    return Page::eventFilter(watched, event);
+}
+
+void SelectPage::showNarrowingButtons(bool shown)
+{
+    for (const int id : kNarrowingButtons)
+        button(id)->setVisible(shown);
+}
+
+void SelectPage::showDisplayMode(int mode)
+{
+    button(mode != 0 ? ctl::ShowSelectedOnly : ctl::ShowAllHighlight)->setChecked(true);
 }
 
 void SelectPage::createButtons()
@@ -73,8 +91,7 @@ void SelectPage::createButtons()
     m_displayMode = new QButtonGroup(this);
     m_byId[ctl::ShowSelectedOnly] = addRadio(m_displayMode, ctl::ShowSelectedOnly, "Show Selected Only");
     m_byId[ctl::ShowAllHighlight] = addRadio(m_displayMode, ctl::ShowAllHighlight, "Show All, Highlight Selected");
-    const int mode = m_context.settings.selectionDisplayMode;
-    button(mode != 0 ? ctl::ShowSelectedOnly : ctl::ShowAllHighlight)->setChecked(true);
+    showDisplayMode(m_context.settings.selectionDisplayMode);
     const std::pair<int, const char*> buttons[] = {
         {ctl::SelectClear, "Clear"}, {ctl::SelectMore, "Select More"}, {ctl::SelectFewer, "Select Fewer"},
         {ctl::Select, "Select"},     {ctl::SelectAll, "Select All"},   {ctl::SelectReverse, "Select Reverse"}};
@@ -96,19 +113,19 @@ void SelectPage::createCriteria()
     addChoice(ctl::SelectSport, sportItems());
     addChoice(ctl::SelectKeyword, keywordItems());
     addChoice(ctl::SelectRoute, routeItems());
-    addChoice(ctl::SelectCategory, texts({"", "Training", "Intervals", "Race"}));
-    addChoice(ctl::DistanceTest, numberTests());
+    addChoice(ctl::SelectCategory, texts(kCategoryItems));
+    addChoice(ctl::DistanceTest, texts(kNumberTestItems));
     addEdit(ctl::DistanceValue);
     addEdit(ctl::DistanceUpper);
-    addChoice(ctl::TimeTest, numberTests());
+    addChoice(ctl::TimeTest, texts(kNumberTestItems));
     addEdit(ctl::TimeValue);
     addEdit(ctl::TimeUpper);
-    addChoice(ctl::PaceTest, texts({"", "Approximately Equal To", "Faster Than", "Slower Than", "From"}));
+    addChoice(ctl::PaceTest, texts(kPaceTestItems));
     addEdit(ctl::PaceValue);
     addEdit(ctl::PaceUpper);
-    addChoice(ctl::RouteTest, texts({"", "Exactly Equal To", "Contains", "Doesn't Contain"}));
+    addChoice(ctl::RouteTest, texts(kRouteTestItems));
     addEdit(ctl::RouteText);
-    addChoice(ctl::CommentTest, texts({"", "Exactly Equal To", "Contains", "Doesn't Contain", "Since"}));
+    addChoice(ctl::CommentTest, texts(kCommentTestItems));
     addEdit(ctl::CommentText);
 }
 
@@ -133,6 +150,8 @@ void SelectPage::reloadFromLog()
     fromDate()->setDate(today);
     toDate()->setDate(today);
     setDatesFromLog();
+    // The sport chosen may be gone with its list: the fields follow.
+    m_controller->updateVisibility();
     update();
 }
 
@@ -210,30 +229,23 @@ void SelectPage::paintClient(QPainter& painter)
 // "to" between the bounds, and the units of the chosen sport after the values.
 void SelectPage::paintRowNotes(QPainter& painter)
 {
-    const LogStore& store = m_context.store;
+    const SelectCriteria criteria = m_controller->readCriteria();
+    const SelectUnitTexts units = selectUnitTexts(criteria, m_context.store);
     const QString to = QStringLiteral("to");
     drawTextAt(painter, 240, selectLabelBox(0).y, to);
 
-    const int sport = combo(ctl::SelectSport)->currentIndex() - 1;
-    const bool sportChosen = sport >= 0 && sport <= store.sportCount;
-    QString distanceUnits, paceUnits;
-    if (sportChosen) {
-        distanceUnits = distanceUnitText(store.sports[sport].distanceUnits);
-        const std::string_view pace = paceUnitName(store.sports[sport].paceUnits);
-        paceUnits = fromLogText(pace);
-    }
     const int distanceY = selectLabelBox(3).y;
-    const bool distanceFrom = combo(ctl::DistanceTest)->currentIndex() == kNumberFrom;
+    const bool distanceFrom = criteria.distanceTest == NumberTest::From;
     if (distanceFrom)
         drawTextAt(painter, 380, distanceY, to);
-    drawTextAt(painter, distanceFrom ? 490 : 380, distanceY, distanceUnits);
+    drawTextAt(painter, distanceFrom ? 490 : 380, distanceY, fromLogText(units.distance));
 
-    if (combo(ctl::TimeTest)->currentIndex() == kNumberFrom)
+    if (criteria.timeTest == NumberTest::From)
         drawTextAt(painter, 380, selectLabelBox(4).y + 1, to);
 
     const int paceY = selectLabelBox(5).y;
-    const bool paceFrom = combo(ctl::PaceTest)->currentIndex() == kPaceFrom;
+    const bool paceFrom = criteria.paceTest == PaceTest::From;
     if (paceFrom)
         drawTextAt(painter, 380, paceY, to);
-    drawTextAt(painter, paceFrom ? 490 : 380, paceY, paceUnits);
+    drawTextAt(painter, paceFrom ? 490 : 380, paceY, fromLogText(units.pace));
 }
