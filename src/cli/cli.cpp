@@ -11,6 +11,9 @@
 #include "cli_graph.h"
 #include "cli_import.h"
 #include "cli_merge.h"
+#ifdef ORV_CLI_PRINT
+#include "cli_print.h"
+#endif
 #include "cli_totals.h"
 #include "paths.h"
 #include "usage.h"
@@ -25,7 +28,13 @@ struct CommandShape {
     bool repeatsLast = false;  // the last argument may be given again and again
 };
 
-const std::array<CommandShape, 8> kCommandShapes = {{
+#ifdef ORV_CLI_PRINT
+constexpr bool kPrintBuilt = true;
+#else
+constexpr bool kPrintBuilt = false;
+#endif
+
+const std::array<CommandShape, 9> kCommandShapes = {{
     {"list", {"LOG"}, {}, true},
     {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
     {"totals", {"LOG"}, {"period"}, true},
@@ -34,6 +43,7 @@ const std::array<CommandShape, 8> kCommandShapes = {{
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
     {"graph", {"LOG"}, {"type", "sport", "period", "first"}, true},
     {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
+    {"print", {"LOG", "OUT"}, {"page", "pages", "paper", "period", "type", "sport", "first", "from"}, kPrintBuilt},
 }};
 
 struct FormatName {
@@ -177,6 +187,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
     }
     if (parsed.command == "import")
         return runImportCommand(parsed, streams, currentDir);
+#ifdef ORV_CLI_PRINT
+    if (parsed.command == "print") {
+        std::string problem;
+        const int status = runPrintCommand(parsed, streams, currentDir, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    }
+#endif
     if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
         return runCsvExportCommand(parsed, streams, currentDir);
     ExportRequest request;

@@ -6,6 +6,11 @@
 #include "args.h"
 #include "commands.h"
 
+struct AppSettings;
+struct GraphRequest;
+class LogStore;
+class UserPrompt;
+
 // orvanta graph LOG [--type T] [--sport NAME|all] [--period P] [--first D]
 struct GraphCliRequest {
     std::string logPath;  // absolute
@@ -23,3 +28,10 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
 // the axis line. A type or sport the log does not have is a usage error:
 // kExitUsage with the problem in usageProblem, nothing printed.
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem);
+
+// The graph that request names on the log read into store: type, sport,
+// period and first period. kExitUsage with usageProblem for a type or sport
+// the log does not have; kExitFailed (its message told through prompt) for
+// distance or pace over all sports.
+int resolveGraph(const GraphCliRequest& request, const LogStore& store, const AppSettings& settings,
+                 UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem);

@@ -12,7 +12,7 @@
 
 class QPagedPaintDevice;
 struct AppSettings;
-struct LogStore;
+class LogStore;
 
 // Printing: the log and the totals as ruled tables laid out page by page,
 // and the day cards, the week sheet and the graph through their painters.
