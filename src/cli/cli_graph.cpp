@@ -98,6 +98,10 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
         request.type = type->second;
     if (auto sport = parsed.options.find("sport"); sport != parsed.options.end())
         request.sport = sport->second;
+    if (!parseSelectionOptions(parsed, request.selection, problem))
+        return false;
+    if (request.sport == "all" || request.sport == kAllSportsText)
+        request.selection.sport.reset();
     if (auto period = parsed.options.find("period"); period != parsed.options.end()) {
         request.graphPeriod = -1;
         for (std::size_t i = 0; i < kPeriodNames.size(); ++i)
@@ -118,7 +122,7 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
     return true;
 }
 
-int resolveGraph(const GraphCliRequest& request, const LogStore& store, const AppSettings& settings,
+int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
                  UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem)
 {
     std::string missing;
@@ -139,6 +143,9 @@ int resolveGraph(const GraphCliRequest& request, const LogStore& store, const Ap
         usageProblem = "the log has no sport named '" + request.sport + "'";
         return kExitUsage;
     }
+    if (const int status = applySelectionOptions(request.selection, store, prompt, usageProblem);
+        status != kExitOk)
+        return status;
     if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
         prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
                        UserPrompt::Answer::Ok);
@@ -175,7 +182,6 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
     options.calorieSportNames = settings.calorieSportNames();
     if (readLog(*store, prompt, options) != ReadResult::Ok)
         return kExitFailed;
-    store->selectAll();
 
     GraphRequest graph;
     if (const int status = resolveGraph(request, *store, settings, prompt, graph, usageProblem); status != kExitOk)

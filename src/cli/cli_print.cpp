@@ -11,6 +11,7 @@
 
 #include "cli_graph.h"
 #include "cli_prompt.h"
+#include "cli_selection.h"
 #include "cli_settings.h"
 #include "cli_totals.h"
 #include "log/clock.h"
@@ -49,7 +50,7 @@ struct PrintCliRequest {
     std::optional<PrintRange> pages;
     QPageSize paper{QPageSize::Letter};
     TotalPeriod period = TotalPeriod::Week;
-    GraphCliRequest graph;
+    GraphCliRequest graph;  // its selection serves every page
     std::optional<IsoDate> from;
 };
 
@@ -98,7 +99,7 @@ bool printRequest(const ParsedArgs& parsed, const std::string& currentDir, Print
     request.page = known->page;
     const bool graph = request.page == PrintPage::Graph;
     const bool totals = request.page == PrintPage::Totals;
-    for (const char* option : {"type", "sport", "first"})
+    for (const char* option : {"type", "first"})
         if (!onlyFor(parsed, option, graph, page->second, problem))
             return false;
     if (!onlyFor(parsed, "period", graph || totals, page->second, problem))
@@ -126,6 +127,8 @@ bool printRequest(const ParsedArgs& parsed, const std::string& currentDir, Print
     }
     if (graph)
         return graphRequest(parsed, currentDir, request.graph, problem);
+    if (!parseSelectionOptions(parsed, request.graph.selection, problem))
+        return false;
     if (totals) {
         TotalsRequest period;
         if (!totalsRequest(parsed, currentDir, period, problem))
@@ -156,12 +159,13 @@ std::unique_ptr<QGuiApplication> offscreenApplication()
     return app;
 }
 
+// The position of the first selected entry; -1 when none is.
 int firstSelectedEntry(const LogStore& store)
 {
     for (int i = 0; i < store.entryCount; ++i)
         if (store.entry(static_cast<std::size_t>(i)).selected)
             return i;
-    return 0;
+    return -1;
 }
 
 void message(CliPrompt& prompt, const std::string& text)
@@ -190,18 +194,25 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     if (readLog(*store, prompt, options) != ReadResult::Ok)
         return kExitFailed;
     store->selectAll();
-
-    if (store->shownCount == 0) {
-        message(prompt, kNothingToPrint);
-        return kExitFailed;
-    }
-    const std::unique_ptr<QGuiApplication> app = offscreenApplication();
-    PrintRequest print = printRequestFrom(settings, request.page, *store);
+    PrintRequest print;
     if (request.page == PrintPage::Graph) {
         if (const int status = resolveGraph(request.graph, *store, settings, prompt, print.graph, usageProblem);
             status != kExitOk)
             return status;
+    } else if (const int status = applySelectionOptions(request.graph.selection, *store, prompt, usageProblem);
+               status != kExitOk) {
+        return status;
     }
+    // Counted here: the selection options set the flags, not the count.
+    if (firstSelectedEntry(*store) < 0) {
+        message(prompt, kNothingToPrint);
+        return kExitFailed;
+    }
+    const std::unique_ptr<QGuiApplication> app = offscreenApplication();
+    const GraphRequest graph = print.graph;
+    print = printRequestFrom(settings, request.page, *store);
+    if (request.page == PrintPage::Graph)
+        print.graph = graph;
     const CalendarDate today = SystemClock().today();
     print.range = request.pages.value_or(PrintRange{});
     if (request.page == PrintPage::Day && !request.pages)

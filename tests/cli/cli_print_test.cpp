@@ -206,3 +206,22 @@ TEST_F(CliPrint, anUnwritableOutput_isAProblemPrinting)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "Orvanta: Problem printing!\n");
 }
+
+TEST_F(CliPrint, selectionOptions_printOnlyTheSelectedEntries)
+{
+    CliResult log = run({"print", "spring.dat", "bikes.pdf", "--page", "log", "--sport", "Cycling"});
+    EXPECT_EQ(log.exitCode, 0) << log.err;
+    const std::string text = pdfText(out("bikes.pdf"));
+    EXPECT_TRUE(has(text, "Track 6x1k"));
+    EXPECT_FALSE(has(text, "River loop"));
+
+    // The day cards start at the first selected entry.
+    CliResult day = run({"print", "spring.dat", "race.pdf", "--page", "day", "--category", "Race"});
+    EXPECT_EQ(day.exitCode, 0) << day.err;
+    EXPECT_EQ(pageCount(out("race.pdf")), 1);
+    EXPECT_TRUE(has(pdfText(out("race.pdf")), "#4/6"));
+
+    CliResult none = run({"print", "spring.dat", "none.pdf", "--page", "totals", "--route", "contains Nowhere"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.err, "Orvanta: Nothing to print!\n");
+}
