@@ -124,7 +124,6 @@ BENCHMARK(BM_SelectRefillAndTotals)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     std::setlocale(LC_NUMERIC, "C");
-    return runBenchmarksWithRatios(argc, argv,
-                                   {{"BM_SelectFourCriteria", "BM_PlainPass"},
-                                    {"BM_SelectRefillAndTotals", "BM_PlainPass"}});
+    return runBenchmarksWithRatios(
+        argc, argv, {{"BM_SelectFourCriteria", "BM_PlainPass"}, {"BM_SelectRefillAndTotals", "BM_PlainPass"}});
 }

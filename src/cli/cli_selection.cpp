@@ -1,5 +1,6 @@
 #include "cli_selection.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -209,6 +210,23 @@ void overrideTest(const GivenTest<Test>& given, Test& test, std::string& text, s
         *upper = given.upper;
 }
 
+// The dates the range takes by default: those of the first and the last
+// entry, as Clear sets the pickers, widened to the earliest and the latest
+// date of a log read out of order, so that no entry drops out unasked.
+void defaultRange(const LogStore& store, SelectCriteria& criteria)
+{
+    if (store.entryCount == 0)
+        return;
+    std::uint32_t first = dateKeyOf(criteria.fromDate);
+    std::uint32_t last = dateKeyOf(criteria.toDate);
+    for (std::size_t i = 0; i < store.entryCount; ++i) {
+        first = std::min(first, store.entry(i).dateKey);
+        last = std::max(last, store.entry(i).dateKey);
+    }
+    criteria.fromDate = dateFromKey(first);
+    criteria.toDate = dateFromKey(last);
+}
+
 }  // namespace
 
 bool parseSelectionOptions(const ParsedArgs& parsed, SelectionOptions& options, std::string& problem)
@@ -229,6 +247,7 @@ std::optional<SelectCriteria> criteriaFromOptions(const SelectionOptions& option
                                                   std::string& problem)
 {
     SelectCriteria criteria = clearedCriteria(store);
+    defaultRange(store, criteria);
     if (options.keyword) {
         const int position = keywordPosition(store, *options.keyword);
         if (position == 0) {

@@ -60,8 +60,7 @@ bool parseSelectionOptions(const ParsedArgs& parsed, SelectionOptions& options, 
 // problem for a sport, keyword or route the log lacks, or a distance or pace
 // without the sport it needs; kExitFailed when "Since" found nothing (its
 // message printed through prompt). Input warnings go through prompt too.
-int applySelectionOptions(const SelectionOptions& options, LogStore& store, UserPrompt& prompt,
-                          std::string& problem);
+int applySelectionOptions(const SelectionOptions& options, LogStore& store, UserPrompt& prompt, std::string& problem);
 
 // Both steps at once for a command whose log is open already: the options
 // of the command line applied to the store, with the same exit statuses

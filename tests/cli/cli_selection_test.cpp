@@ -43,7 +43,8 @@ TEST_P(CliSelectionList, printsTheEntriesSelectWouldSelect)
 INSTANTIATE_TEST_SUITE_P(
     EachOption, CliSelectionList,
     ::testing::Values(
-        ListRow{"dateRange", {"--from", "2002-03-14", "--to", "2002-03-28"}, {kMarch14Bike, kMarch14Swim, kMarch28Race}},
+        ListRow{
+            "dateRange", {"--from", "2002-03-14", "--to", "2002-03-28"}, {kMarch14Bike, kMarch14Swim, kMarch28Race}},
         ListRow{"sport", {"--sport", "Running"}, {kMarch1, kMarch28Race, kApril2}},
         ListRow{"category", {"--category", "Race"}, {kMarch28Race}},
         ListRow{"distanceApproxInTheSportsUnits", {"--sport", "Running", "--distance", "approx 6.2"}, {kMarch28Race}},
@@ -125,6 +126,18 @@ TEST_F(CliSelection, typedValueWarnings_areReported_selectionGoesOn)
               "Data input error!: You had more than two colons (:) in your input; the extra ones have been ignored.\n");
 }
 
+// Clear's range runs from the first entry to the last; a log read out of
+// date order would lose its early entries to it without a word.
+TEST_F(CliSelection, logOutOfDateOrder_keepsEveryEntryInTheDefaultRange)
+{
+    copyFixture("unsorted_entries.dat", folder.work(), "unsorted.dat");
+    const CliResult result = runOrvanta({"list", "unsorted.dat", "--category", "Training"}, folder.work());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, lfLines({"03/22/02\tTR\t3M\t24:00\t8:00\t\tsecond day",
+                                   "03/21/02\tTR\t5M\t40:00\t8:00\t\tfirst day",
+                                   "03/22/02\tTR\t1M\t8:00\t8:00\t\tsecond day again"}));
+}
+
 TEST_F(CliSelection, totalsCountOnlyTheSelectedEntries)
 {
     const CliResult all = runOrvanta({"totals", "spring.dat", "--period", "year"}, folder.work());
@@ -147,9 +160,9 @@ TEST_F(CliSelection, totalsSinceNotFound_exitsOne)
 
 TEST_F(CliSelection, exportWritesTheSelectedEntriesWithinItsDates)
 {
-    const CliResult result = runOrvanta({"export", "spring.dat", "out.dat", "--format", "entries", "--sport",
-                                         "Running", "--from", "2002-03-02"},
-                                        folder.work());
+    const CliResult result = runOrvanta(
+        {"export", "spring.dat", "out.dat", "--format", "entries", "--sport", "Running", "--from", "2002-03-02"},
+        folder.work());
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(readBytes(folder.work() / "out.dat"), crlfLines({kMarch28Race, kApril2}));
 }
@@ -174,10 +187,10 @@ TEST_F(CliSelection, exportUnknownSport_isAUsageError)
 
 TEST_F(CliSelection, graphCountsTheSelectedEntriesOfItsSport)
 {
-    const CliResult result = runOrvanta({"graph", "spring.dat", "--type", "distance", "--sport", "Cycling",
-                                         "--period", "12m", "--first", "2002-03-01", "--category", "Intervals",
-                                         "--distance", "greater 1"},
-                                        folder.work());
+    const CliResult result =
+        runOrvanta({"graph", "spring.dat", "--type", "distance", "--sport", "Cycling", "--period", "12m", "--first",
+                    "2002-03-01", "--category", "Intervals", "--distance", "greater 1"},
+                   folder.work());
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, 40), "2002-03-01\t20.0000\n2002-04-01\t0.0000\n200");
 }

@@ -78,7 +78,8 @@ TEST_P(CliCommandHelp, printsThatCommandsUsageOnStdout_exitsZero)
 INSTANTIATE_TEST_SUITE_P(
     EveryCommand, CliCommandHelp,
     ::testing::Values(CommandHelpRow{"list", {"list", "--help"}, "Usage: orvanta list LOG [selection options]\n"},
-                      CommandHelpRow{"listAfterItsLog", {"list", "spring.dat", "--help"},
+                      CommandHelpRow{"listAfterItsLog",
+                                     {"list", "spring.dat", "--help"},
                                      "Usage: orvanta list LOG [selection options]\n"},
                       CommandHelpRow{"export", {"export", "--help"}, "Usage: orvanta export LOG OUT --format"},
                       CommandHelpRow{"exportAmongOptions",

@@ -84,12 +84,13 @@ TEST_P(DistanceRule, selectsTheEntriesTheOperatorDescribes)
 
 INSTANTIATE_TEST_SUITE_P(
     Operators, DistanceRule,
-    testing::Values(NumberRow{"approximatelyTenIsNinePointNineToTenPointOneInclusive", NumberTest::Approximately,
-                              "10", "", {5, 6, 7}},
-                    NumberRow{"exactlyTen", NumberTest::Exactly, "10", "", {6}},
-                    NumberRow{"greaterThanTen", NumberTest::GreaterThan, "10", "", {7, 8}},
-                    NumberRow{"lessThanFiveNeverTheMissingZero", NumberTest::LessThan, "5", "", {1}},
-                    NumberRow{"fromFiveToTenExcludesFiveIncludesTen", NumberTest::From, "5", "10", {3, 4, 5, 6}}),
+    testing::Values(
+        NumberRow{
+            "approximatelyTenIsNinePointNineToTenPointOneInclusive", NumberTest::Approximately, "10", "", {5, 6, 7}},
+        NumberRow{"exactlyTen", NumberTest::Exactly, "10", "", {6}},
+        NumberRow{"greaterThanTen", NumberTest::GreaterThan, "10", "", {7, 8}},
+        NumberRow{"lessThanFiveNeverTheMissingZero", NumberTest::LessThan, "5", "", {1}},
+        NumberRow{"fromFiveToTenExcludesFiveIncludesTen", NumberTest::From, "5", "10", {3, 4, 5, 6}}),
     [](const testing::TestParamInfo<NumberRow>& info) { return std::string(info.param.name); });
 
 TEST(SelectionRules, timeUsesTheSameRulesOnMinutes)

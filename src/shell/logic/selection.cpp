@@ -55,10 +55,14 @@ bool containsLower(std::string_view text, std::string_view lower)
 bool textHolds(TextTest test, std::string_view text, std::string_view lower)
 {
     switch (test) {
-    case TextTest::Exactly: return equalsLower(text, lower);
-    case TextTest::Contains: return containsLower(text, lower);
-    case TextTest::Lacks: return !containsLower(text, lower);
-    default: return true;
+        case TextTest::Exactly:
+            return equalsLower(text, lower);
+        case TextTest::Contains:
+            return containsLower(text, lower);
+        case TextTest::Lacks:
+            return !containsLower(text, lower);
+        default:
+            return true;
     }
 }
 
@@ -71,23 +75,34 @@ bool nearlyEqual(float d, float x)
 bool numberHolds(NumberTest test, float d, float x, float y)
 {
     switch (test) {
-    case NumberTest::Approximately: return nearlyEqual(d, x);
-    case NumberTest::Exactly: return d == x;
-    case NumberTest::GreaterThan: return d > x;
-    case NumberTest::LessThan: return d > 0.0f && d < x;
-    case NumberTest::From: return x < d && d <= y;
-    default: return true;
+        case NumberTest::Approximately:
+            return nearlyEqual(d, x);
+        case NumberTest::Exactly:
+            return d == x;
+        case NumberTest::GreaterThan:
+            return d > x;
+        case NumberTest::LessThan:
+            return d > 0.0f && d < x;
+        case NumberTest::From:
+            return x < d && d <= y;
+        default:
+            return true;
     }
 }
 
 bool paceHolds(PaceTest test, float p, float x, float y)
 {
     switch (test) {
-    case PaceTest::Approximately: return nearlyEqual(p, x);
-    case PaceTest::FasterThan: return p > x;
-    case PaceTest::SlowerThan: return p > 0.0f && p < x;
-    case PaceTest::From: return x <= p && p <= y;
-    default: return true;
+        case PaceTest::Approximately:
+            return nearlyEqual(p, x);
+        case PaceTest::FasterThan:
+            return p > x;
+        case PaceTest::SlowerThan:
+            return p > 0.0f && p < x;
+        case PaceTest::From:
+            return x <= p && p <= y;
+        default:
+            return true;
     }
 }
 
@@ -141,11 +156,16 @@ std::array<std::string_view, N> fieldsOf(std::string_view text)
 std::string_view distanceUnitsWord(DistanceUnit unit)
 {
     switch (unit) {
-    case DistanceUnit::Miles: return "miles";
-    case DistanceUnit::Kilometers: return "km";
-    case DistanceUnit::Yards: return "yards";
-    case DistanceUnit::Meters: return "meters";
-    default: return "";
+        case DistanceUnit::Miles:
+            return "miles";
+        case DistanceUnit::Kilometers:
+            return "km";
+        case DistanceUnit::Yards:
+            return "yards";
+        case DistanceUnit::Meters:
+            return "meters";
+        default:
+            return "";
     }
 }
 
@@ -279,9 +299,15 @@ SelectResult runSelect(LogStore& store, const SelectCriteria& criteria, SelectAc
         const bool old = entry.selected != 0;
         bool now = false;
         switch (action) {
-        case SelectAction::Select: now = entryMatches(entry, rule); break;
-        case SelectAction::SelectMore: now = old || entryMatches(entry, rule); break;
-        case SelectAction::SelectFewer: now = old && entryMatches(entry, rule); break;
+            case SelectAction::Select:
+                now = entryMatches(entry, rule);
+                break;
+            case SelectAction::SelectMore:
+                now = old || entryMatches(entry, rule);
+                break;
+            case SelectAction::SelectFewer:
+                now = old && entryMatches(entry, rule);
+                break;
         }
         entry.selected = now ? 1 : 0;
         count += now ? 1 : 0;

@@ -27,10 +27,9 @@ inline constexpr std::array<const char*, 6> kNumberTestItems = {
     "", "Approximately Equal To", "Exactly Equal To", "Greater Than", "Less Than", "From"};
 inline constexpr std::array<const char*, 5> kPaceTestItems = {"", "Approximately Equal To", "Faster Than",
                                                               "Slower Than", "From"};
-inline constexpr std::array<const char*, 4> kRouteTestItems = {"", "Exactly Equal To", "Contains",
-                                                               "Doesn't Contain"};
-inline constexpr std::array<const char*, 5> kCommentTestItems = {"", "Exactly Equal To", "Contains",
-                                                                 "Doesn't Contain", "Since"};
+inline constexpr std::array<const char*, 4> kRouteTestItems = {"", "Exactly Equal To", "Contains", "Doesn't Contain"};
+inline constexpr std::array<const char*, 5> kCommentTestItems = {"", "Exactly Equal To", "Contains", "Doesn't Contain",
+                                                                 "Since"};
 inline constexpr std::array<const char*, 4> kCategoryItems = {"", "Training", "Intervals", "Race"};
 
 inline constexpr const char* kPhraseNotFound = "Couldn't find that phrase";
@@ -65,7 +64,7 @@ struct SelectCriteria {
 struct SelectionRule {
     std::uint32_t fromKey = 0;
     std::uint32_t toKey = 0;
-    int sport = -1;       // sportIndex to match, -1 any
+    int sport = -1;        // sportIndex to match, -1 any
     char category = '\0';  // first letter of kindSport, '\0' any
     NumberTest distanceTest = NumberTest::None;
     float distanceLow = 0.0f;
@@ -103,8 +102,8 @@ bool entryMatches(const LogEntry& entry, const SelectionRule& rule);
 enum class SelectAction { Select, SelectMore, SelectFewer };
 
 struct SelectResult {
-    bool phraseFound = true;  // false: "Since" found nothing and the selection is unchanged
-    int selectedCount = 0;    // entries selected afterwards
+    bool phraseFound = true;    // false: "Since" found nothing and the selection is unchanged
+    int selectedCount = 0;      // entries selected afterwards
     SelectCriteria normalised;  // the criteria texts to write back to the page
 };
 
@@ -125,6 +124,7 @@ int dayEntryAfterSelect(const LogStore& store, int dayEntry);
 
 // The page to show after a selection, and the return page it leaves behind:
 // Totals when the chosen keyword is non-numeric or the comment asks Since.
+// Not asked when Since found nothing: the page then stays.
 struct PageAfterSelect {
     int returnPage = 1;
     int page = 1;
