@@ -11,6 +11,9 @@
 #include "cli_graph.h"
 #include "cli_import.h"
 #include "cli_merge.h"
+#ifdef ORV_CLI_PRINT
+#include "cli_print.h"
+#endif
 #include "cli_selection.h"
 #include "cli_totals.h"
 #include "paths.h"
@@ -26,6 +29,12 @@ struct CommandShape {
     bool repeatsLast = false;  // the last argument may be given again and again
 };
 
+#ifdef ORV_CLI_PRINT
+constexpr bool kPrintBuilt = true;
+#else
+constexpr bool kPrintBuilt = false;
+#endif
+
 // A command's own options followed by the selection options.
 std::vector<std::string_view> withSelection(std::vector<std::string_view> options)
 {
@@ -35,7 +44,7 @@ std::vector<std::string_view> withSelection(std::vector<std::string_view> option
     return options;
 }
 
-const std::array<CommandShape, 8> kCommandShapes = {{
+const std::array<CommandShape, 9> kCommandShapes = {{
     {"list", {"LOG"}, withSelection({}), true},
     {"export", {"LOG", "OUT"}, withSelection({"format"}), true},
     {"totals", {"LOG"}, withSelection({"period"}), true},
@@ -44,6 +53,7 @@ const std::array<CommandShape, 8> kCommandShapes = {{
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
     {"graph", {"LOG"}, withSelection({"type", "sport", "period", "first"}), true},
     {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
+    {"print", {"LOG", "OUT"}, withSelection({"page", "pages", "paper", "period", "type", "first"}), kPrintBuilt},
 }};
 
 struct FormatName {
@@ -176,6 +186,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
     }
     if (parsed.command == "import")
         return runImportCommand(parsed, streams, currentDir);
+#ifdef ORV_CLI_PRINT
+    if (parsed.command == "print") {
+        std::string problem;
+        const int status = runPrintCommand(parsed, streams, currentDir, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    }
+#endif
     if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
         return runCsvExportCommand(parsed, streams, currentDir);
     ExportRequest request;

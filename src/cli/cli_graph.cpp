@@ -122,6 +122,46 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
     return true;
 }
 
+int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
+                 UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem)
+{
+    std::string missing;
+    const std::optional<std::string> type = utf8ToLatin1(request.type, missing);
+    const std::optional<std::string> sport = type ? utf8ToLatin1(request.sport, missing) : std::nullopt;
+    if (!type || !sport) {
+        usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
+        return kExitUsage;
+    }
+    graph.graphPeriod = request.graphPeriod;
+    graph.type = typeIndex(store, *type);
+    graph.sport = sportIndex(store, *sport);
+    if (graph.type < 0) {
+        usageProblem = "the log has no graph type '" + request.type + "'";
+        return kExitUsage;
+    }
+    if (graph.sport < 0) {
+        usageProblem = "the log has no sport named '" + request.sport + "'";
+        return kExitUsage;
+    }
+    if (const int status = applySelectionOptions(request.selection, store, prompt, usageProblem);
+        status != kExitOk)
+        return status;
+    if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
+        prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
+                       UserPrompt::Answer::Ok);
+        return kExitFailed;
+    }
+
+    GraphFirsts firsts;
+    if (request.first)
+        pickGraphDate(firsts, CalendarDate{request.first->year, request.first->month, request.first->day},
+                      store.weekOrigin);
+    graph.firstPeriod = graphFirstPeriod(firsts, store, -1, graph.graphPeriod, SystemClock().today());
+    graph.calories = calorieSettingsOf(settings);
+
+    return kExitOk;
+}
+
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
     std::string missing;
@@ -144,32 +184,8 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
         return kExitFailed;
 
     GraphRequest graph;
-    graph.graphPeriod = request.graphPeriod;
-    graph.type = typeIndex(*store, *type);
-    graph.sport = sportIndex(*store, *sport);
-    if (graph.type < 0) {
-        usageProblem = "the log has no graph type '" + request.type + "'";
-        return kExitUsage;
-    }
-    if (graph.sport < 0) {
-        usageProblem = "the log has no sport named '" + request.sport + "'";
-        return kExitUsage;
-    }
-    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
+    if (const int status = resolveGraph(request, *store, settings, prompt, graph, usageProblem); status != kExitOk)
         return status;
-    if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
-        prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
-                       UserPrompt::Answer::Ok);
-        return kExitFailed;
-    }
-
-    GraphFirsts firsts;
-    if (request.first)
-        pickGraphDate(firsts, CalendarDate{request.first->year, request.first->month, request.first->day},
-                      store->weekOrigin);
-    graph.firstPeriod = graphFirstPeriod(firsts, *store, -1, graph.graphPeriod, SystemClock().today());
-    graph.calories = calorieSettingsOf(settings);
-
     const GraphData data = buildGraphData(*store, graph);
     for (const GraphPeriod& period : data.periods)
         printLine(streams.out, periodLine(data, period));

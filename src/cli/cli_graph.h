@@ -6,6 +6,11 @@
 #include "args.h"
 #include "commands.h"
 
+struct AppSettings;
+struct GraphRequest;
+class LogStore;
+class UserPrompt;
+
 // orvanta graph LOG [--type T] [--sport NAME|all] [--period P] [--first D]
 //                   [selection options]
 struct GraphCliRequest {
@@ -27,3 +32,11 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
 // kExitUsage with the problem in usageProblem, nothing printed; so is a
 // selection option that does not fit the log.
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem);
+
+// The graph that request names on the log read into store: type, sport,
+// period and first period, with the entries its selection options select.
+// kExitUsage with usageProblem for a type, sport or criterion the log does not
+// have; kExitFailed (its message told through prompt) for distance or pace
+// over all sports or a "Since" phrase not found.
+int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
+                 UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem);

@@ -78,6 +78,20 @@ constexpr CommandHelp kCommands[] = {
      "--sport-map running=Jogging sends others (it may be given again). Prints\n"
      "each added entry as list does; --dry-run prints them and saves nothing.\n"
      "Exit status 3: some files could not be read, the others were imported.\n"},
+    {"print",
+     "orvanta print LOG OUT.pdf --page log|day|week|totals|graph [--pages N-M]\n"
+     "            [--paper letter|a4] [--period week|month|year] [--from D]\n"
+     "            [--type T] [--sport NAME|all] [--period P] [--first D] [selection options]",
+     "Prints into the PDF file OUT what File > Print prints for that page, at 600\n"
+     "dots per inch on letter (default) or A4 paper, with no display: log the log\n"
+     "table, day a card per entry, week the week sheet, totals the totals table,\n"
+     "graph the graph, each of the selected entries only. --pages N-M prints only\n"
+     "those pages (for day: entries N to M; by default from the first selected\n"
+     "on). totals takes --period week (default), month or year; graph takes the\n"
+     "options of orvanta graph. week prints the week of --from (by default the\n"
+     "last entry's, as the last of four in the four-week sheet). Fonts, colours\n"
+     "and the one- or four-week sheet come from the settings.\n",
+     true},
 };
 
 constexpr const char* kGeneralRules =
