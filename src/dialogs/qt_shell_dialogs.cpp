@@ -2,6 +2,8 @@
 
 #include "about_dialog.h"
 #include "calorie_dialog.h"
+#include "font_chooser.h"
+#include "fonts_dialog.h"
 #include "log_choice_dialog.h"
 #include "preferences_dialog.h"
 #include "save_format_dialog.h"
@@ -50,6 +52,13 @@ bool QtShellDialogs::editCalories(QWidget* owner, AppContext& context)
 {
     CalorieDialog dialog(context.settings, context.store, owner);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtShellDialogs::editFonts(QWidget* owner, AppContext& context)
+{
+    QtFontChooser chooser;
+    FontsDialog dialog(context.settings, chooser, owner);
+    dialog.exec();
 }
 
 void QtShellDialogs::showAbout(QWidget* owner)

@@ -118,6 +118,7 @@ public slots:
     void onPreferences();
     void onSports();
     void onCalories();
+    void onFonts();
     void onMakeDefaultLog();
     void onMakeMergeLog();
     void onAddToStartMenu();

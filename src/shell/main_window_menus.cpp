@@ -106,7 +106,7 @@ void MainWindow::buildMenus()
     runs(addCommand(configure, cmd::Preferences, QStringLiteral("&Preferences")), &MainWindow::onPreferences);
     runs(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &MainWindow::onSports);
     runs(addCommand(configure, cmd::Calories, QStringLiteral("&Calories")), &MainWindow::onCalories);
-    addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts"))->setEnabled(false);
+    runs(addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts")), &MainWindow::onFonts);
     QMenu* log = special->addMenu(QStringLiteral("&Log"));
     runs(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &MainWindow::onMakeDefaultLog);
     runs(addCommand(log, cmd::AddToStartMenu, QStringLiteral("&Add to Start Menu")), &MainWindow::onAddToStartMenu);
@@ -321,6 +321,14 @@ void MainWindow::onCalories()
     m_context.dialogs.editCalories(this, m_context);
     if (Page* graph = page(static_cast<int>(PageIndex::Graph)); graph && currentPage() == graph->index())
         graph->update();
+}
+
+void MainWindow::onFonts()
+{
+    m_context.dialogs.editFonts(this, m_context);
+    // The day and week views take their fonts from the settings when they paint.
+    if (Page* p = page(currentPage()))
+        p->update();
 }
 
 void MainWindow::onMakeDefaultLog()

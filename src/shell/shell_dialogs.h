@@ -21,6 +21,8 @@ public:
     virtual bool editSports(QWidget* owner, AppContext& context) = 0;
     // The Calorie Calculations dialog; whether OK changed the settings.
     virtual bool editCalories(QWidget* owner, AppContext& context) = 0;
+    // The Fonts dialog; its choices go into the settings at once.
+    virtual void editFonts(QWidget* owner, AppContext& context) = 0;
     virtual void showAbout(QWidget* owner) = 0;
 };
 
@@ -32,5 +34,6 @@ public:
     bool editPreferences(QWidget* owner, AppContext& context) override;
     bool editSports(QWidget* owner, AppContext& context) override;
     bool editCalories(QWidget* owner, AppContext& context) override;
+    void editFonts(QWidget* owner, AppContext& context) override;
     void showAbout(QWidget* owner) override;
 };

@@ -52,5 +52,14 @@ public:
         calls.push_back("calories");
         return false;
     }
+    // Runs while the Fonts dialog is "open": a test changes the settings there.
+    std::function<void(AppContext&)> whileFontsOpen;
+
+    void editFonts(QWidget*, AppContext& context) override
+    {
+        calls.push_back("fonts");
+        if (whileFontsOpen)
+            whileFontsOpen(context);
+    }
     void showAbout(QWidget*) override { calls.push_back("about"); }
 };
