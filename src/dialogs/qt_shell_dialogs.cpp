@@ -1,3 +1,4 @@
+#include <QPrintDialog>
 #include <QtGlobal>
 
 #include "about_dialog.h"
@@ -6,6 +7,7 @@
 #include "fonts_dialog.h"
 #include "log_choice_dialog.h"
 #include "preferences_dialog.h"
+#include "print_dialog_setup.h"
 #include "save_format_dialog.h"
 #include "shell/app_context.h"
 #include "shell/shell_dialogs.h"
@@ -66,4 +68,11 @@ void QtShellDialogs::showAbout(QWidget* owner)
     initOrvantaResources();
     AboutDialog dialog(owner);
     dialog.exec();
+}
+
+bool QtShellDialogs::askPrinter(QWidget* owner, QPrinter& printer, const PrintDialogSetup& setup)
+{
+    QPrintDialog dialog(&printer, owner);
+    preparePrintDialog(dialog, printer, setup);
+    return dialog.exec() == QDialog::Accepted;
 }

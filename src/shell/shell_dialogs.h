@@ -5,6 +5,8 @@
 #include "log/log_writer.h"
 
 struct AppContext;
+struct PrintDialogSetup;
+class QPrinter;
 
 // The program's own small dialogs, asked through one interface so that the
 // main window's tests can answer them.
@@ -24,6 +26,10 @@ public:
     // The Fonts dialog; its choices go into the settings at once.
     virtual void editFonts(QWidget* owner, AppContext& context) = 0;
     virtual void showAbout(QWidget* owner) = 0;
+    // The print dialog of printer, set up for the page on show. Whether the
+    // person chose to print; the printer then holds the choice (a printer or
+    // a file, the page range).
+    virtual bool askPrinter(QWidget* owner, QPrinter& printer, const PrintDialogSetup& setup) = 0;
 };
 
 // The real dialogs, shown modally.
@@ -36,4 +42,5 @@ public:
     bool editCalories(QWidget* owner, AppContext& context) override;
     void editFonts(QWidget* owner, AppContext& context) override;
     void showAbout(QWidget* owner) override;
+    bool askPrinter(QWidget* owner, QPrinter& printer, const PrintDialogSetup& setup) override;
 };

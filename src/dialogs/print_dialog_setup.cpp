@@ -1,0 +1,22 @@
+#include "print_dialog_setup.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDialogSetup& setup)
+{
+    printer.setCopyCount(1);
+    // Setting the bounds offers the range choice; the options below decide.
+    dialog.setMinMax(kFirstPrintPage, kLastPrintPage);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, setup.rangeChoice);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    printer.setFromTo(setup.firstPage, setup.lastPage);
+    printer.setPrintRange(setup.rangeChoice && setup.rangePreselected ? QPrinter::PageRange : QPrinter::AllPages);
+}
+
+bool pageRangeChosen(const QPrinter& printer)
+{
+    return printer.printRange() == QPrinter::PageRange;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/logic/print_setup.h"
+
+class QPrintDialog;
+class QPrinter;
+
+// Prepares the print dialog of printer for a page: no selection choice; the
+// page-range choice offered (and on the Day page chosen at the start, with
+// the entry on show as its range) or, for the one-page Week and Graph,
+// withheld. Printing to a file stays offered: on a desktop without a printer
+// it is the only way to print.
+void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDialogSetup& setup);
+
+// Whether the person chose a page range in the dialog of printer.
+bool pageRangeChosen(const QPrinter& printer);

@@ -1,0 +1,91 @@
+// The print dialog's set-up for each kind of page, and the progress window
+// with its Cancel.
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialog_test_support.h"
+#include "dialogs/print_dialog_setup.h"
+#include "dialogs/print_progress_window.h"
+
+namespace {
+
+struct DialogCase {
+    const char* name;
+    int page;
+    bool rangeOffered;
+    QPrinter::PrintRange range;
+    int from;
+};
+
+class PrintDialogSetUp : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(PrintDialogSetUp, offersTheRangeAndFileButNoSelection)
+{
+    const DialogCase& c = GetParam();
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    preparePrintDialog(dialog, printer, *printDialogSetup(c.page, 6));
+    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
+    EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintToFile)) << "the only way to print without a printer";
+    EXPECT_EQ(dialog.testOption(QAbstractPrintDialog::PrintPageRange), c.rangeOffered);
+    EXPECT_EQ(printer.printRange(), c.range);
+    EXPECT_EQ(printer.fromPage(), c.from);
+    EXPECT_EQ(printer.toPage(), c.from);
+    EXPECT_EQ(dialog.minPage(), 1);
+    EXPECT_EQ(dialog.maxPage(), 9999);
+    EXPECT_EQ(pageRangeChosen(printer), c.range == QPrinter::PageRange);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PrintDialogSetUp,
+                         ::testing::Values(DialogCase{"log", 1, true, QPrinter::AllPages, 1},
+                                           DialogCase{"day_rangeChosenAtTheEntryOnShow", 2, true, QPrinter::PageRange,
+                                                      7},
+                                           DialogCase{"week", 3, false, QPrinter::AllPages, 1},
+                                           DialogCase{"totals", 4, true, QPrinter::AllPages, 1},
+                                           DialogCase{"graph", 5, false, QPrinter::AllPages, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintProgressWindowTest, showsItselfWithTheFocusOnCancel)
+{
+    QWidget owner;
+    owner.resize(600, 400);
+    owner.show();
+    PrintProgressWindow window(&owner);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isModal());
+    EXPECT_EQ(window.parentWidget(), nullptr) << "stays usable while the main window is disabled";
+    EXPECT_EQ(window.windowTitle(), "The Orvanta");
+    ASSERT_EQ(window.findChildren<QLabel*>().size(), 1);
+    EXPECT_EQ(window.findChildren<QLabel*>()[0]->text(), "Printing in Progress...");
+    QPushButton* cancel = dialogtest::control<QPushButton>(&window, 1052);
+    ASSERT_EQ(cancel, window.cancelButton());
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_TRUE(cancel->isDefault());
+    EXPECT_FALSE(window.cancelled());
+
+    const QImage picture = window.grab().toImage();
+    EXPECT_EQ(picture.size(), QSize(372, 102));
+    QDir().mkpath(QStringLiteral(ORV_DIALOG_SHOTS_DIR));
+    picture.save(QStringLiteral(ORV_DIALOG_SHOTS_DIR "/print_progress.png"));
+}
+
+TEST(PrintProgressWindowTest, cancelAndEscape_bothStopTheJob)
+{
+    PrintProgressWindow byButton(nullptr);
+    byButton.cancelButton()->click();
+    EXPECT_TRUE(byButton.cancelled());
+    EXPECT_FALSE(byButton.isVisible());
+
+    PrintProgressWindow byKey(nullptr);
+    QTest::keyClick(&byKey, Qt::Key_Escape);
+    EXPECT_TRUE(byKey.cancelled());
+    EXPECT_FALSE(byKey.isVisible());
+}
+
+}  // namespace
