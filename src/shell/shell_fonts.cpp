@@ -1,5 +1,7 @@
 #include "shell/shell_fonts.h"
 
+#include "views/paint_style.h"
+
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
@@ -40,7 +42,5 @@ ShellFonts ShellFonts::create()
 
 void ShellFonts::installSubstitutions()
 {
-    QFont::insertSubstitutions(QStringLiteral("Ariel"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    installViewFontSubstitutions();
 }

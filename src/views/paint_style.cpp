@@ -69,3 +69,10 @@ QFont viewFont(const PaintStyle& style, int dpiY, QFont::Weight weight)
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+void installViewFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("Ariel"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}

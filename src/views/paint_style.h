@@ -40,3 +40,8 @@ int deviceDpiY(const QPainter& painter);
 // A font of the style's face, its size turned into pixels of a device of
 // dpiY, in the given weight.
 QFont viewFont(const PaintStyle& style, int dpiY, QFont::Weight weight);
+
+// Maps the faces the views ask for ("Ariel", "Arial", "Courier New") onto
+// installed metric twins so the pixel layout holds; call once after the
+// application object exists.
+void installViewFontSubstitutions();
