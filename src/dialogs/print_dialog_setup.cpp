@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDialogSetup& setup)
 {
@@ -19,4 +20,11 @@ void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDial
 bool pageRangeChosen(const QPrinter& printer)
 {
     return printer.printRange() == QPrinter::PageRange;
+}
+
+bool printerAvailable(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return printer.isValid() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }

@@ -14,3 +14,7 @@ void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDial
 
 // Whether the person chose a page range in the dialog of printer.
 bool pageRangeChosen(const QPrinter& printer);
+
+// Whether printer can take a job: a file named for it, or a printer the
+// system knows.
+bool printerAvailable(const QPrinter& printer);

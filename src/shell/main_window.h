@@ -9,9 +9,11 @@
 
 #include "log/log_writer.h"
 #include "shell/app_context.h"
+#include "shell/logic/print_setup.h"
 #include "shell/pages/page.h"
 
 class QTabBar;
+struct PrintRequest;
 class QAction;
 
 // Menu command ids, as the menu and the accelerators know them.
@@ -125,6 +127,7 @@ public slots:
     void onAbout();
     void onManual();
     void setManualFolder(const QString& folder) { m_manualFolder = folder; }
+    // File > Print (main_window_print.cpp).
     void onPrint();
     // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
     void onMerge();
@@ -164,6 +167,9 @@ private:
     void emptyLog();
     void setDisplayModeChecks();
     SaveContext saveContext();
+    // What page pageIndex prints for the pages chosen: the settings' fonts
+    // and styles, and what the view shows.
+    PrintRequest printRequest(int pageIndex, const PrintPages& pages);
     QSize clientSize() const;
 
     AppContext& m_context;

@@ -71,7 +71,7 @@ void MainWindow::buildMenus()
     runs(addCommand(file, cmd::Save, QStringLiteral("&Save")), &MainWindow::onSave);
     runs(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &MainWindow::onSaveSelectedAs);
     runs(addCommand(file, cmd::Archive, QStringLiteral("A&rchive")), &MainWindow::onArchive);
-    addCommand(file, cmd::Print, QStringLiteral("Print"))->setEnabled(false);
+    runs(addCommand(file, cmd::Print, QStringLiteral("Print")), &MainWindow::onPrint);
     file->addSeparator();
     runs(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &MainWindow::onExit);
     runs(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")),
@@ -374,13 +374,4 @@ void MainWindow::onManual()
         std::snprintf(text.data(), text.size(), kManualNotOpened, path.constData());
         m_context.prompt.message(msg::kCaption, text.data(), UserPrompt::Icon::Information);
     }
-}
-
-void MainWindow::onPrint()
-{
-    const LogStore& store = m_context.store;
-    for (int i = 0; i < store.entryCount; ++i)
-        if (store.entry(i).selected == 1)
-            return;  // printing comes with the views
-    m_context.prompt.message(msg::kCaption, kNothingToPrint, UserPrompt::Icon::None);
 }

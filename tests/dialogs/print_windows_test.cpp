@@ -51,6 +51,20 @@ INSTANTIATE_TEST_SUITE_P(Pages, PrintDialogSetUp,
                                            DialogCase{"graph", 5, false, QPrinter::AllPages, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(PrintDialogAnswer, aPrinterIsAvailableAsAFileOrAKnownPrinter)
+{
+    QPrinter toFile;
+    toFile.setOutputFormat(QPrinter::PdfFormat);
+    toFile.setOutputFileName(QStringLiteral("/tmp/log.pdf"));
+    EXPECT_TRUE(printerAvailable(toFile));
+    toFile.setOutputFileName(QString());
+    EXPECT_FALSE(printerAvailable(toFile)) << "a file without a name";
+    QPrinter unknown;
+    unknown.setOutputFormat(QPrinter::NativeFormat);
+    unknown.setPrinterName(QStringLiteral("orvanta-test-no-such-printer"));
+    EXPECT_FALSE(printerAvailable(unknown));
+}
+
 TEST(PrintProgressWindowTest, showsItselfWithTheFocusOnCancel)
 {
     QWidget owner;
