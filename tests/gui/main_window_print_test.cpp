@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -55,6 +56,15 @@ std::string pdfText(const std::string& path)
         .toStdString();
 }
 
+// Keeps a printed file in the build folder for a look by eye.
+void keepForALook(const std::string& path, const char* name)
+{
+    QDir().mkpath(QStringLiteral(ORV_PRINT_SHOTS_DIR));
+    const QString kept = QStringLiteral(ORV_PRINT_SHOTS_DIR "/%1.pdf").arg(QString::fromLatin1(name));
+    QFile::remove(kept);
+    QFile::copy(QString::fromStdString(path), kept);
+}
+
 PrintProgressWindow* progressWindow()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -68,6 +78,7 @@ PrintProgressWindow* progressWindow()
 struct DuringTheJob {
     bool progressShown = false;
     bool mainWindowEnabled = true;
+    bool mainWindowClosed = false;  // a close asked for while the job ran
 };
 
 class PrintCommandTest : public ::testing::Test, protected ShellRig {
@@ -188,6 +199,7 @@ TEST_F(PrintCommandTest, theLog_printsIntoThePdfChosen)
     const std::string text = pdfText(pdf);
     for (const char* expected : {"Orvanta: Daily Log", "Run.dat", "River loop", "Park 5K", "Easy day", "Page 1"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    keepForALook(pdf, "log_table");
 }
 
 TEST_F(PrintCommandTest, theDayPageWithoutARange_printsFromTheEntryOnShowToTheLast)
@@ -200,6 +212,7 @@ TEST_F(PrintCommandTest, theDayPageWithoutARange_printsFromTheEntryOnShowToTheLa
     EXPECT_EQ(text.find("River loop"), std::string::npos);
     EXPECT_NE(text.find("Hills"), std::string::npos);
     EXPECT_NE(text.find("Park 5K"), std::string::npos);
+    keepForALook(pdf, "day_cards");
 }
 
 TEST_F(PrintCommandTest, theDayPageWithARange_printsThoseEntries)
@@ -213,10 +226,12 @@ TEST_F(PrintCommandTest, theDayPageWithARange_printsThoseEntries)
 TEST_F(PrintCommandTest, duringTheJob_theMainWindowIsDisabledUnderTheProgressWindow)
 {
     answerWithPdf();
-    watchTheJob();
+    watchTheJob([this](PrintProgressWindow*) { during.mainWindowClosed = window->close(); });
     printPage(1);
     EXPECT_TRUE(during.progressShown);
     EXPECT_FALSE(during.mainWindowEnabled);
+    EXPECT_FALSE(during.mainWindowClosed) << "the window stays until the job is over";
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEnabled()) << "enabled again after the job";
     EXPECT_EQ(pdfPageCount(pdf), 1);
 }
