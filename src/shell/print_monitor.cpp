@@ -36,8 +36,11 @@ bool PrintMonitor::shouldStop()
 {
     if (!m_progress)
         return false;
-    if (!m_progress->cancelled())
+    constexpr qint64 kPumpEveryMs = 10;
+    if (!m_progress->cancelled() && (!m_sincePump.isValid() || m_sincePump.elapsed() >= kPumpEveryMs)) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        m_sincePump.start();
+    }
     return m_progress->cancelled();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <memory>
 
@@ -27,7 +28,8 @@ public:
     // and the job stops once Cancel was pressed; a stopped job is aborted on
     // the printer.
     PrintHooks hooks();
-    // Takes the waiting events; whether Cancel was pressed.
+    // Takes the waiting events (at the first call, then every few
+    // milliseconds: a row takes microseconds); whether Cancel was pressed.
     bool shouldStop();
 
     PrintProgressWindow* progressWindow() const;
@@ -36,4 +38,5 @@ private:
     QPointer<QWidget> m_mainWindow;
     QPrinter& m_printer;
     std::unique_ptr<PrintProgressWindow> m_progress;
+    QElapsedTimer m_sincePump;
 };
