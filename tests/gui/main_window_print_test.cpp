@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -233,6 +234,7 @@ TEST_F(PrintCommandTest, duringTheJob_theMainWindowIsDisabledUnderTheProgressWin
     EXPECT_FALSE(during.mainWindowClosed) << "the window stays until the job is over";
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEnabled()) << "enabled again after the job";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "and given the focus";
     EXPECT_EQ(pdfPageCount(pdf), 1);
 }
 
