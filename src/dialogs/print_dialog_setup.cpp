@@ -3,6 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
 
 void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PrintDialogSetup& setup)
 {
@@ -27,4 +28,19 @@ bool printerAvailable(const QPrinter& printer)
     if (printer.outputFormat() == QPrinter::PdfFormat)
         return !printer.outputFileName().isEmpty();
     return printer.isValid() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+PagePrintDialog::PagePrintDialog(QPrinter& printer, const PrintDialogSetup& setup, QWidget* parent)
+    : QPrintDialog(&printer, parent), m_rangeChoice(setup.rangeChoice)
+{
+    preparePrintDialog(*this, printer, setup);
+}
+
+void PagePrintDialog::setVisible(bool visible)
+{
+    // Showing sets the dialog's choices up anew; the range follows after.
+    QPrintDialog::setVisible(visible);
+    if (visible && !m_rangeChoice)
+        if (auto* range = findChild<QRadioButton*>(QStringLiteral("printRange")))
+            range->setEnabled(false);
 }

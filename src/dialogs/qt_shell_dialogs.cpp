@@ -1,4 +1,3 @@
-#include <QPrintDialog>
 #include <QtGlobal>
 
 #include "about_dialog.h"
@@ -72,7 +71,6 @@ void QtShellDialogs::showAbout(QWidget* owner)
 
 bool QtShellDialogs::askPrinter(QWidget* owner, QPrinter& printer, const PrintDialogSetup& setup)
 {
-    QPrintDialog dialog(&printer, owner);
-    preparePrintDialog(dialog, printer, setup);
+    PagePrintDialog dialog(printer, setup, owner);
     return dialog.exec() == QDialog::Accepted;
 }

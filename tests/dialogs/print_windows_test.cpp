@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "dialog_test_support.h"
@@ -29,8 +30,7 @@ TEST_P(PrintDialogSetUp, offersTheRangeAndFileButNoSelection)
 {
     const DialogCase& c = GetParam();
     QPrinter printer;
-    QPrintDialog dialog(&printer);
-    preparePrintDialog(dialog, printer, *printDialogSetup(c.page, 6));
+    PagePrintDialog dialog(printer, *printDialogSetup(c.page, 6));
     EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
     EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintToFile)) << "the only way to print without a printer";
     EXPECT_EQ(dialog.testOption(QAbstractPrintDialog::PrintPageRange), c.rangeOffered);
@@ -40,6 +40,16 @@ TEST_P(PrintDialogSetUp, offersTheRangeAndFileButNoSelection)
     EXPECT_EQ(dialog.minPage(), 1);
     EXPECT_EQ(dialog.maxPage(), 9999);
     EXPECT_EQ(pageRangeChosen(printer), c.range == QPrinter::PageRange);
+    dialog.show();
+    if (auto* pagesFrom = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))) {
+        EXPECT_EQ(pagesFrom->isEnabled(), c.rangeOffered) << "\"Pages from\" once shown";
+    }
+    // The range lies under the dialog's options.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text().contains(QStringLiteral("Options")))
+            button->click();
+    QDir().mkpath(QStringLiteral(ORV_DIALOG_SHOTS_DIR));
+    dialog.grab().toImage().save(QStringLiteral(ORV_DIALOG_SHOTS_DIR "/print_dialog_%1.png").arg(c.name));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PrintDialogSetUp,
