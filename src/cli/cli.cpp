@@ -11,6 +11,10 @@
 #include "cli_graph.h"
 #include "cli_import.h"
 #include "cli_merge.h"
+#ifdef ORV_CLI_PRINT
+#include "cli_print.h"
+#endif
+#include "cli_selection.h"
 #include "cli_totals.h"
 #include "paths.h"
 #include "usage.h"
@@ -25,15 +29,31 @@ struct CommandShape {
     bool repeatsLast = false;  // the last argument may be given again and again
 };
 
-const std::array<CommandShape, 8> kCommandShapes = {{
-    {"list", {"LOG"}, {}, true},
-    {"export", {"LOG", "OUT"}, {"format", "from", "to"}, true},
-    {"totals", {"LOG"}, {"period"}, true},
+#ifdef ORV_CLI_PRINT
+constexpr bool kPrintBuilt = true;
+#else
+constexpr bool kPrintBuilt = false;
+#endif
+
+// A command's own options followed by the selection options.
+std::vector<std::string_view> withSelection(std::vector<std::string_view> options)
+{
+    for (std::string_view name : kSelectionOptionNames)
+        if (std::find(options.begin(), options.end(), name) == options.end())
+            options.push_back(name);
+    return options;
+}
+
+const std::array<CommandShape, 9> kCommandShapes = {{
+    {"list", {"LOG"}, withSelection({}), true},
+    {"export", {"LOG", "OUT"}, withSelection({"format"}), true},
+    {"totals", {"LOG"}, withSelection({"period"}), true},
     {"add", {"LOG"}, {"date", "sport", "category", "distance", "units", "time", "pace", "route", "comment"}, true},
     {"merge", {"LOG", "FILE"}, {"plan-start", "plan-end"}, true},
     {"archive", {"LOG", "OUT"}, {"from", "to", "keep"}, true},
-    {"graph", {"LOG"}, {"type", "sport", "period", "first"}, true},
+    {"graph", {"LOG"}, withSelection({"type", "sport", "period", "first"}), true},
     {"import", {"LOG", "FILE"}, {"sport-map", "dry-run"}, true, true},
+    {"print", {"LOG", "OUT"}, withSelection({"page", "pages", "paper", "period", "type", "first"}), kPrintBuilt},
 }};
 
 struct FormatName {
@@ -97,23 +117,6 @@ std::string shapeProblem(const CommandShape& shape, const ParsedArgs& parsed)
     return {};
 }
 
-// The dateKey of a date option, or the fallback when the option is absent.
-bool dateOption(const ParsedArgs& parsed, const std::string& name, long fallback, long& key, std::string& problem)
-{
-    auto it = parsed.options.find(name);
-    if (it == parsed.options.end()) {
-        key = fallback;
-        return true;
-    }
-    std::optional<IsoDate> date = parseIsoDate(it->second);
-    if (!date) {
-        problem = "--" + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'";
-        return false;
-    }
-    key = isoDateKey(*date);
-    return true;
-}
-
 bool exportRequest(const ParsedArgs& parsed, const std::string& currentDir, ExportRequest& request,
                    std::string& problem)
 {
@@ -131,20 +134,26 @@ bool exportRequest(const ParsedArgs& parsed, const std::string& currentDir, Expo
     request.format = known->format;
     request.logPath = absolutePath(parsed.positional[0], currentDir);
     request.outPath = absolutePath(parsed.positional[1], currentDir);
-    return dateOption(parsed, "from", request.fromKey, request.fromKey, problem) &&
-           dateOption(parsed, "to", request.toKey, request.toKey, problem);
+    return parseSelectionOptions(parsed, request.selection, problem);
 }
 
 int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
 {
-    if (parsed.command == "list")
-        return runList(ListRequest{absolutePath(parsed.positional[0], currentDir)}, streams);
+    if (parsed.command == "list") {
+        ListRequest list{absolutePath(parsed.positional[0], currentDir), {}};
+        std::string problem;
+        if (!parseSelectionOptions(parsed, list.selection, problem))
+            return usageError(streams, problem, parsed.command);
+        const int status = runList(list, streams, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    }
     if (parsed.command == "totals") {
         TotalsRequest totals;
         std::string problem;
         if (!totalsRequest(parsed, currentDir, totals, problem))
             return usageError(streams, problem, parsed.command);
-        return runTotals(totals, streams);
+        const int status = runTotals(totals, streams, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
     }
     if (parsed.command == "add") {
         AddRequest add;
@@ -177,13 +186,21 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
     }
     if (parsed.command == "import")
         return runImportCommand(parsed, streams, currentDir);
+#ifdef ORV_CLI_PRINT
+    if (parsed.command == "print") {
+        std::string problem;
+        const int status = runPrintCommand(parsed, streams, currentDir, problem);
+        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    }
+#endif
     if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
         return runCsvExportCommand(parsed, streams, currentDir);
     ExportRequest request;
     std::string problem;
     if (!exportRequest(parsed, currentDir, request, problem))
         return usageError(streams, problem, parsed.command);
-    return runExport(request, streams);
+    const int status = runExport(request, streams, problem);
+    return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
 }
 
 }  // namespace

@@ -98,6 +98,10 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
         request.type = type->second;
     if (auto sport = parsed.options.find("sport"); sport != parsed.options.end())
         request.sport = sport->second;
+    if (!parseSelectionOptions(parsed, request.selection, problem))
+        return false;
+    if (request.sport == "all" || request.sport == kAllSportsText)
+        request.selection.sport.reset();
     if (auto period = parsed.options.find("period"); period != parsed.options.end()) {
         request.graphPeriod = -1;
         for (std::size_t i = 0; i < kPeriodNames.size(); ++i)
@@ -116,6 +120,46 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
         }
     }
     return true;
+}
+
+int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
+                 UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem)
+{
+    std::string missing;
+    const std::optional<std::string> type = utf8ToLatin1(request.type, missing);
+    const std::optional<std::string> sport = type ? utf8ToLatin1(request.sport, missing) : std::nullopt;
+    if (!type || !sport) {
+        usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
+        return kExitUsage;
+    }
+    graph.graphPeriod = request.graphPeriod;
+    graph.type = typeIndex(store, *type);
+    graph.sport = sportIndex(store, *sport);
+    if (graph.type < 0) {
+        usageProblem = "the log has no graph type '" + request.type + "'";
+        return kExitUsage;
+    }
+    if (graph.sport < 0) {
+        usageProblem = "the log has no sport named '" + request.sport + "'";
+        return kExitUsage;
+    }
+    if (const int status = applySelectionOptions(request.selection, store, prompt, usageProblem);
+        status != kExitOk)
+        return status;
+    if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
+        prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
+                       UserPrompt::Answer::Ok);
+        return kExitFailed;
+    }
+
+    GraphFirsts firsts;
+    if (request.first)
+        pickGraphDate(firsts, CalendarDate{request.first->year, request.first->month, request.first->day},
+                      store.weekOrigin);
+    graph.firstPeriod = graphFirstPeriod(firsts, store, -1, graph.graphPeriod, SystemClock().today());
+    graph.calories = calorieSettingsOf(settings);
+
+    return kExitOk;
 }
 
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem)
@@ -138,33 +182,10 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
     options.calorieSportNames = settings.calorieSportNames();
     if (readLog(*store, prompt, options) != ReadResult::Ok)
         return kExitFailed;
-    store->selectAll();
 
     GraphRequest graph;
-    graph.graphPeriod = request.graphPeriod;
-    graph.type = typeIndex(*store, *type);
-    graph.sport = sportIndex(*store, *sport);
-    if (graph.type < 0) {
-        usageProblem = "the log has no graph type '" + request.type + "'";
-        return kExitUsage;
-    }
-    if (graph.sport < 0) {
-        usageProblem = "the log has no sport named '" + request.sport + "'";
-        return kExitUsage;
-    }
-    if (graph.sport == 0 && graphNeedsOneSport(graph.type)) {
-        prompt.message(msg::kCaption, kGraphNeedsOneSport, UserPrompt::Icon::None, UserPrompt::Buttons::Ok,
-                       UserPrompt::Answer::Ok);
-        return kExitFailed;
-    }
-
-    GraphFirsts firsts;
-    if (request.first)
-        pickGraphDate(firsts, CalendarDate{request.first->year, request.first->month, request.first->day},
-                      store->weekOrigin);
-    graph.firstPeriod = graphFirstPeriod(firsts, *store, -1, graph.graphPeriod, SystemClock().today());
-    graph.calories = calorieSettingsOf(settings);
-
+    if (const int status = resolveGraph(request, *store, settings, prompt, graph, usageProblem); status != kExitOk)
+        return status;
     const GraphData data = buildGraphData(*store, graph);
     for (const GraphPeriod& period : data.periods)
         printLine(streams.out, periodLine(data, period));

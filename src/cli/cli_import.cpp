@@ -1,5 +1,7 @@
 #include "cli_import.h"
 
+#include "cli_selection.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +12,7 @@
 
 #include "cli_open_log.h"
 #include "cli_prompt.h"
+#include "cli_selection.h"
 #include "cli_settings.h"
 #include "import/csv_export.h"
 #include "import/import_file.h"
@@ -194,18 +197,10 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
 
 int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
 {
-    long fromKey = 0;
-    long toKey = 0x7fffffff;
-    for (const auto& [name, key] : {std::pair<const char*, long*>{"from", &fromKey}, {"to", &toKey}}) {
-        auto it = parsed.options.find(name);
-        if (it == parsed.options.end())
-            continue;
-        const std::optional<IsoDate> date = parseIsoDate(it->second);
-        if (!date)
-            return usageProblem(
-                streams, std::string("--") + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'", "export");
-        *key = isoDateKey(*date);
-    }
+    SelectionOptions selection;
+    std::string problem;
+    if (!parseSelectionOptions(parsed, selection, problem))
+        return usageProblem(streams, problem, "export");
     const std::string logPath = absolutePath(parsed.positional[0], currentDir);
     const std::string outPath = absolutePath(parsed.positional[1], currentDir);
 
@@ -217,11 +212,8 @@ int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, con
         inform(prompt, kExportOverLog);
         return kExitFailed;
     }
-    for (std::size_t i = 0; i < store->entryCount; ++i) {
-        LogEntry& entry = store->entry(i);
-        const long key = static_cast<long>(entry.dateKey);
-        entry.selected = key >= fromKey && key <= toKey ? 1 : 0;
-    }
+    if (const int status = applySelectionOptions(selection, *store, prompt, problem); status != kExitOk)
+        return status == kExitUsage ? usageProblem(streams, problem, "export") : status;
     const std::string text = csvExportText(*store);
     std::FILE* file = std::fopen(outPath.c_str(), "wb");
     bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();

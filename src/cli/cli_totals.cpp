@@ -50,6 +50,8 @@ bool totalsRequest(const ParsedArgs& parsed, const std::string& currentDir, Tota
                    std::string& problem)
 {
     request.logPath = absolutePath(parsed.positional[0], currentDir);
+    if (!parseSelectionOptions(parsed, request.selection, problem))
+        return false;
     auto period = parsed.options.find("period");
     if (period == parsed.options.end())
         return true;
@@ -63,14 +65,15 @@ bool totalsRequest(const ParsedArgs& parsed, const std::string& currentDir, Tota
     return false;
 }
 
-int runTotals(const TotalsRequest& request, const CliStreams& streams)
+int runTotals(const TotalsRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
     CliPrompt prompt(streams.err);
     auto store = std::make_unique<LogStore>();
     store->setFileName(request.logPath);
     if (readLog(*store, prompt, ReadOptions{}) != ReadResult::Ok)
         return kExitFailed;
-    store->selectAll();
+    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
+        return status;
     for (const TotalsLine& line : buildTotals(*store, request.period, localeMonthLabel)) {
         const std::string text = latin1ToUtf8(line.text);
         std::fwrite(text.data(), 1, text.size(), streams.out);

@@ -24,15 +24,6 @@ bool openLog(LogStore& store, const std::string& path, UserPrompt& prompt)
     return readLog(store, prompt, ReadOptions{}) == ReadResult::Ok;
 }
 
-void selectDateRange(LogStore& store, long fromKey, long toKey)
-{
-    for (std::size_t i = 0; i < store.entryCount; ++i) {
-        LogEntry& entry = store.entry(i);
-        long key = static_cast<long>(entry.dateKey);
-        entry.selected = key >= fromKey && key <= toKey ? 1 : 0;
-    }
-}
-
 // Saving to outPath writes that file and, by the backup rule, may copy an
 // existing one over its ".bak" name; neither may be the log we read.
 bool wouldOverwriteLog(const ExportRequest& request, const LogStore& store)
@@ -56,13 +47,17 @@ std::string withoutLineEnd(std::string line)
 
 }  // namespace
 
-int runList(const ListRequest& request, const CliStreams& streams)
+int runList(const ListRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
     CliPrompt prompt(streams.err);
     auto store = std::make_unique<LogStore>();
     if (!openLog(*store, request.logPath, prompt))
         return kExitFailed;
+    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
+        return status;
     for (std::size_t i = 0; i < store->entryCount; ++i) {
+        if (store->entry(i).selected == 0)
+            continue;
         std::string line = latin1ToUtf8(withoutLineEnd(formatEntryLine(store->entry(i), false, *store))) + '\n';
         std::fwrite(line.data(), 1, line.size(), streams.out);
     }
@@ -73,14 +68,15 @@ int runList(const ListRequest& request, const CliStreams& streams)
     return kExitOk;
 }
 
-int runExport(const ExportRequest& request, const CliStreams& streams)
+int runExport(const ExportRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
     CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
     if (!openLog(*store, request.logPath, prompt))
         return kExitFailed;
-    selectDateRange(*store, request.fromKey, request.toKey);
+    if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
+        return status;
     if (wouldOverwriteLog(request, *store)) {
         prompt.message(msg::kCaption, kExportOverLog, UserPrompt::Icon::Information, UserPrompt::Buttons::Ok,
                        UserPrompt::Answer::Ok);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli_selection.h"
 #include "log/log_writer.h"
 
 enum ExitCode : int {
@@ -19,15 +20,17 @@ struct CliStreams {
 // Paths are absolute by the time a request is made.
 struct ListRequest {
     std::string logPath;
+    SelectionOptions selection;
 };
 
 struct ExportRequest {
     std::string logPath;
     std::string outPath;
     SaveFormat format = SaveFormat::CompleteLog;
-    long fromKey = 0;         // first dateKey included
-    long toKey = 0x7fffffff;  // last dateKey included
+    SelectionOptions selection;  // --from and --to among them
 };
 
-int runList(const ListRequest& request, const CliStreams& streams);
-int runExport(const ExportRequest& request, const CliStreams& streams);
+// Both print only or write only the selected entries. A selection option
+// that does not fit the log is a usage error: kExitUsage with the problem.
+int runList(const ListRequest& request, const CliStreams& streams, std::string& usageProblem);
+int runExport(const ExportRequest& request, const CliStreams& streams, std::string& usageProblem);

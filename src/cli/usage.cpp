@@ -1,30 +1,38 @@
 #include "usage.h"
 
+#include "cli_selection.h"
+
 namespace {
 
 struct CommandHelp {
     const char* name;
     const char* synopsis;
     const char* description;
+    bool selects = false;  // takes the selection options
 };
 
 constexpr const char* kNotInThisBuild = "This build does not have this command yet.\n";
 
 constexpr CommandHelp kCommands[] = {
-    {"list", "orvanta list LOG",
-     "Reads LOG as File > Open does and prints each entry, in log order, as the line\n"
-     "Save writes for it (seven tab-separated fields).\n"},
-    {"export", "orvanta export LOG OUT --format complete|entries|append|html|training|csv [--from D] [--to D]",
-     "Writes the entries of LOG dated from --from to --to (both included; all entries\n"
-     "by default) to OUT as File > Save Selected As does in that format. A name\n"
-     "without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"
+    {"list", "orvanta list LOG [selection options]",
+     "Reads LOG as File > Open does and prints each selected entry, in log order, as\n"
+     "the line Save writes for it (seven tab-separated fields).\n",
+     true},
+    {"export",
+     "orvanta export LOG OUT --format complete|entries|append|html|training|csv\n"
+     "               [--from D] [--to D] [selection options]",
+     "Writes the selected entries of LOG (dated from --from to --to, both included;\n"
+     "all entries by default) to OUT as File > Save Selected As does in that format.\n"
+     "A name without a point gets \".dat\" (\".htm\" for html). LOG is not changed.\n"
      "csv writes a spreadsheet (UTF-8, CR LF) with the header row\n"
-     "date,sport,category,distance,unit,metres,time,seconds,pace,route,comment.\n"},
-    {"totals", "orvanta totals LOG [--period week|month|year]",
-     "Reads LOG (every entry selected) and prints the lines of the Totals report as\n"
-     "the Totals page lists them, one per line, trailing blanks kept: a block per\n"
+     "date,sport,category,distance,unit,metres,time,seconds,pace,route,comment.\n",
+     true},
+    {"totals", "orvanta totals LOG [--period week|month|year] [selection options]",
+     "Reads LOG and prints the lines of the Totals report over the selected entries\n"
+     "as the Totals page lists them, one per line, trailing blanks kept: a block per\n"
      "week (the default), month or year and a summary per calendar year. Month\n"
-     "names follow the locale (LC_TIME).\n"},
+     "names follow the locale (LC_TIME).\n",
+     true},
     {"add",
      "orvanta add LOG [--date D] [--sport NAME] [--category Training|Intervals|Race]\n"
      "            [--distance TEXT] [--units none|miles|km|yards|meters] [--time TEXT]\n"
@@ -46,8 +54,11 @@ constexpr CommandHelp kCommands[] = {
      "Writes the entries of LOG dated from --from to --to (both included) to OUT as\n"
      "a complete log, as File > Archive does, and takes them out of LOG unless\n"
      "--keep is given; LOG is saved only when entries left it. OUT may not be LOG.\n"},
-    {"graph", "orvanta graph LOG [--type T] [--sport NAME|all] [--period P] [--first D]",
-     "Prints the Graph page's picture as numbers, every entry of LOG counted: for\n"
+    {"graph",
+     "orvanta graph LOG [--type T] [--sport NAME|all] [--period P] [--first D]\n"
+     "              [selection options]",
+     "Prints the Graph page's picture as numbers, the selected entries of LOG\n"
+     "counted (a sport named by --sport is the selection's sport too): for\n"
      "each period shown its first day and its value as the bar uses it (time in\n"
      "hours, distance in the sport's units, pace, workouts, calories in thousands\n"
      "of kilocalories, keyword sums or averages), with all sports each sport's\n"
@@ -57,7 +68,8 @@ constexpr CommandHelp kCommands[] = {
      "a keyword's label. --sport: a sport's name or all (the default); distance\n"
      "and pace need one sport. P: 13w (default), 27w, 55w, 111w, 12m, 25m, 38m,\n"
      "51m. --first D: the period holding D is the first shown; without it the\n"
-     "last entry's period is the last shown. Calories use the calorie settings.\n"},
+     "last entry's period is the last shown. Calories use the calorie settings.\n",
+     true},
     {"import", "orvanta import LOG FILE... [--sport-map NAME=SPORT ...] [--dry-run]",
      "Adds the workouts of the FILEs (FIT, GPX, TCX or CSV, told apart by what they\n"
      "hold) to LOG as entries in date order, skipping a workout LOG already holds\n"
@@ -66,6 +78,20 @@ constexpr CommandHelp kCommands[] = {
      "--sport-map running=Jogging sends others (it may be given again). Prints\n"
      "each added entry as list does; --dry-run prints them and saves nothing.\n"
      "Exit status 3: some files could not be read, the others were imported.\n"},
+    {"print",
+     "orvanta print LOG OUT.pdf --page log|day|week|totals|graph [--pages N-M]\n"
+     "            [--paper letter|a4] [--period week|month|year] [--from D]\n"
+     "            [--type T] [--sport NAME|all] [--period P] [--first D] [selection options]",
+     "Prints into the PDF file OUT what File > Print prints for that page, at 600\n"
+     "dots per inch on letter (default) or A4 paper, with no display: log the log\n"
+     "table, day a card per entry, week the week sheet, totals the totals table,\n"
+     "graph the graph, each of the selected entries only. --pages N-M prints only\n"
+     "those pages (for day: entries N to M; by default from the first selected\n"
+     "on). totals takes --period week (default), month or year; graph takes the\n"
+     "options of orvanta graph. week prints the week of --from (by default the\n"
+     "last entry's, as the last of four in the four-week sheet). Fonts, colours\n"
+     "and the one- or four-week sheet come from the settings.\n",
+     true},
 };
 
 constexpr const char* kGeneralRules =
@@ -87,7 +113,7 @@ std::string generalUsage()
         text += command.synopsis;
         text += command.description != nullptr ? "\n" : "\n      (not in this build yet)\n";
     }
-    return text + "\n" + kGeneralRules;
+    return text + "\n" + kSelectionHelp + "\n" + kGeneralRules;
 }
 
 std::string commandUsage(std::string_view command)
@@ -97,6 +123,8 @@ std::string commandUsage(std::string_view command)
             continue;
         std::string text = std::string("Usage: ") + help.synopsis + "\n\n";
         text += help.description != nullptr ? help.description : kNotInThisBuild;
+        if (help.selects)
+            text += std::string("\n") + kSelectionHelp;
         return text + "\n" + kGeneralRules;
     }
     return {};

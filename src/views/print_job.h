@@ -12,7 +12,7 @@
 
 class QPagedPaintDevice;
 struct AppSettings;
-struct LogStore;
+class LogStore;
 
 // Printing: the log and the totals as ruled tables laid out page by page,
 // and the day cards, the week sheet and the graph through their painters.
@@ -65,9 +65,16 @@ struct PrintRequest {
 
 // A request with the fonts, styles and view settings taken from settings
 // (printing flags set); the caller still sets the range, the totals lines
-// (buildTotals) and the week's and graph's first periods.
+// (buildTotals), the week's first week and today, and the graph's first period.
 PrintRequest printRequestFrom(const AppSettings& settings, PrintPage page, const LogStore& store,
                               const QLocale& locale = QLocale());
+
+// Whether the page prints with the "Printing in Progress..." window and its
+// Cancel: every page but the graph.
+inline bool printIsCancellable(PrintPage page)
+{
+    return page != PrintPage::Graph;
+}
 
 // Calls from inside a print job. shouldStop is asked before every table row
 // and every day card (the window's Cancel; the window pumps its events

@@ -148,8 +148,8 @@ void LogTable::drawRow(int index, const LogRow& r)
         if (!text->isEmpty())
             p.drawText(in(*column), Qt::AlignRight | line, *text);
     }
-    drawWrapped(p, {m_columns.route.left, m_y, m_columns.route.right, bottom}, r.route, r.routeSize);
-    drawWrapped(p, {m_columns.comment.left, m_y, m_columns.comment.right, bottom}, r.comment, r.commentSize);
+    drawWrapped(p, {m_columns.route.left, m_y, m_columns.route.right, bottom}, r.route);
+    drawWrapped(p, {m_columns.comment.left, m_y, m_columns.comment.right, bottom}, r.comment);
 }
 
 PrintResult LogTable::print()

@@ -138,16 +138,10 @@ QSize wrappedSize(const QFontMetrics& fm, int width, const QString& text)
     return fm.boundingRect(QRect(0, 0, std::max(1, width), 1 << 24), kWrapFlags, text).size();
 }
 
-void drawWrapped(QPainter& painter, const Box& box, const QString& text, const QSize& size)
+void drawWrapped(QPainter& painter, const Box& box, const QString& text)
 {
-    if (text.isEmpty())
-        return;
-    if (size.width() <= box.width()) {
+    // Text drawn into a rectangle is clipped to it: a word too long for its
+    // column is cut at the column's edge rather than running into the next.
+    if (!text.isEmpty())
         painter.drawText(box.rect(), kWrapFlags, text);
-        return;
-    }
-    painter.save();
-    painter.setClipRect(box.rect(), Qt::IntersectClip);
-    painter.drawText(box.rect(), kWrapFlags, text);
-    painter.restore();
 }

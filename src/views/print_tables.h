@@ -82,7 +82,7 @@ inline constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWra
 QSize wrappedSize(const QFontMetrics& fm, int width, const QString& text);
 // Draws wrapped text into box; a word too long for it is cut at the box's
 // edge rather than running into the next column.
-void drawWrapped(QPainter& painter, const Box& box, const QString& text, const QSize& size);
+void drawWrapped(QPainter& painter, const Box& box, const QString& text);
 
 PrintResult printLogTable(QPagedPaintDevice& device, const LogStore& store, const PrintRequest& request,
                           const PrintHooks& hooks);

@@ -5,11 +5,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "cli/args.h"
 #include "cli/cli_prompt.h"
+#include "cli/cli_selection.h"
 #include "cli/cli_settings.h"
+#include "cli/commands.h"
 #include "cli/paths.h"
 #include "log/messages.h"
 
@@ -202,6 +205,39 @@ TEST_F(SettingsPath, followsXdgConfigHome_elseHomeConfig)
     EXPECT_EQ(userSettingsPath(), "/home/ann/.config/Halvery Software/The Orvanta.ini");
     ::unsetenv("HOME");
     EXPECT_EQ(userSettingsPath(), "");
+}
+
+// The one step a later command takes with its log open: the selection of
+// its command line, with the tool's exit statuses.
+TEST(SelectFromArguments, appliesTheOptionsToTheOpenStore)
+{
+    auto store = std::make_unique<LogStore>();
+    store->sports[1].name = "Running";
+    store->sportCount = 1;
+    for (const char* date : {"03/01/02", "03/02/02"}) {
+        LogEntry entry;
+        entry.dateText = date;
+        entry.sportIndex = static_cast<std::uint16_t>(date[4] - '1');
+        entry.commentText = "easy";
+        deriveDateFields(entry, *store);
+        store->insertSorted(entry);
+    }
+    std::FILE* err = std::tmpfile();
+    CliPrompt prompt(err);
+    ParsedArgs parsed;
+    std::string problem;
+    parsed.options = {{"sport", "Running"}};
+    EXPECT_EQ(selectFromArguments(parsed, *store, prompt, problem), kExitOk);
+    EXPECT_EQ(store->entry(0).selected + 2 * store->entry(1).selected, 2);
+
+    parsed.options = {{"comment", "since hard"}};
+    EXPECT_EQ(selectFromArguments(parsed, *store, prompt, problem), kExitFailed);
+    parsed.options = {{"sport", "Rowing"}};
+    EXPECT_EQ(selectFromArguments(parsed, *store, prompt, problem), kExitUsage);
+    EXPECT_EQ(problem, "the log has no sport named 'Rowing'");
+    parsed.options = {{"time", "approx"}};
+    EXPECT_EQ(selectFromArguments(parsed, *store, prompt, problem), kExitUsage);
+    std::fclose(err);
 }
 
 }  // namespace

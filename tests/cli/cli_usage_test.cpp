@@ -77,8 +77,10 @@ TEST_P(CliCommandHelp, printsThatCommandsUsageOnStdout_exitsZero)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryCommand, CliCommandHelp,
-    ::testing::Values(CommandHelpRow{"list", {"list", "--help"}, "Usage: orvanta list LOG\n"},
-                      CommandHelpRow{"listAfterItsLog", {"list", "spring.dat", "--help"}, "Usage: orvanta list LOG\n"},
+    ::testing::Values(CommandHelpRow{"list", {"list", "--help"}, "Usage: orvanta list LOG [selection options]\n"},
+                      CommandHelpRow{"listAfterItsLog",
+                                     {"list", "spring.dat", "--help"},
+                                     "Usage: orvanta list LOG [selection options]\n"},
                       CommandHelpRow{"export", {"export", "--help"}, "Usage: orvanta export LOG OUT --format"},
                       CommandHelpRow{"exportAmongOptions",
                                      {"export", "spring.dat", "--format", "complete", "--help", "out.dat"},
@@ -130,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "Usage: orvanta list LOG"},
         UsageErrorRow{"listWithEmptyPath", {"list", ""}, "an empty path names no file", "Usage: orvanta list"},
         UsageErrorRow{"listWithExportOption",
-                      {"list", "spring.dat", "--from", "2002-03-01"},
-                      "'list' has no option --from",
+                      {"list", "spring.dat", "--format", "csv"},
+                      "'list' has no option --format",
                       "Usage: orvanta list LOG"},
         UsageErrorRow{"exportWithoutOut",
                       {"export", "spring.dat", "--format", "complete"},

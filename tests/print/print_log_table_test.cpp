@@ -196,3 +196,51 @@ TEST(PrintLogTable, entriesOfOddWeeksAreGrey_andRacesPrintRed)
         EXPECT_EQ(red > 0, e.isRace()) << "row " << i;
     }
 }
+
+TEST(PrintLogTable, aRowTallerThanThePage_takesAPageOfItsOwn_withNoEmptyPages)
+{
+    std::string longRoute;
+    for (int i = 0; i < 60; ++i)
+        longRoute += "word ";
+    ViewLog log;
+    log.sport("Running", 'R');
+    log.add({"03/04/02", 'R', 30.0f, 4.0f, "4M", "30:00", 'T', true, longRoute.c_str(), longRoute.c_str(), ""});
+    log.add({"03/05/02", 'R', 30.0f, 4.0f, "4M", "30:00", 'T', true, longRoute.c_str(), "", ""});
+    // Three inches high: the body holds a few lines, each row needs many more.
+    const QPageSize paper(QSizeF(612, 216), QPageSize::Point, QString(), QPageSize::ExactMatch);
+    PdfFile pdf(72, paper);
+    const PrintResult result = pdf.print(log.store, defaultRequest(PrintPage::Log));
+    EXPECT_EQ(result.outcome, PrintOutcome::Finished);
+    EXPECT_EQ(result.pagesDrawn, 2);
+    EXPECT_TRUE(pdf.text(1).contains(QStringLiteral("Mo 03/04/02")));
+    EXPECT_TRUE(pdf.text(2).contains(QStringLiteral("Tu 03/05/02")));
+}
+
+TEST(PrintLogTable, aWordLongerThanItsColumn_staysInsideIt)
+{
+    const std::string word(300, 'X');
+    ViewLog log;
+    log.sport("Running", 'R');
+    log.add({"03/04/02", 'R', 30.0f, 4.0f, "4M", "30:00", 'T', true, word.c_str(), "", ""});
+    PdfFile pdf(150);
+    const PrintRequest request = defaultRequest(PrintPage::Log);
+    pdf.print(log.store, request);
+    const QImage page = pdf.image(1);
+    ASSERT_FALSE(page.isNull());
+    const TablePage m = measuresOf(pdf, request);
+    const QFontMetrics fm(m.normal);
+    const LogColumns c =
+        logColumns(m.dpiX, m.pw, [&](const char* t) { return fm.horizontalAdvance(QString::fromLatin1(t)); });
+    const int top = m.dataTop() + 2;  // under the row's top rule
+    const int bottom = top + fm.height() - 4;
+    int inRoute = 0;
+    int inComment = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = c.route.left; x < c.route.right; ++x)
+            inRoute += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+        for (int x = c.comment.left; x < c.comment.right; ++x)
+            inComment += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    EXPECT_GT(inRoute, 0);
+    EXPECT_EQ(inComment, 0);
+}
