@@ -92,7 +92,7 @@ void MainWindow::onPrint()
 
     PrintResult result;
     {
-        PrintMonitor monitor(*this, printer, setup->progressWindow);
+        PrintMonitor monitor(*this, printer, printIsCancellable(request.page));
         result = printLog(printer, m_context.store, request, monitor.hooks());
     }
     if (result.outcome == PrintOutcome::Aborted)

@@ -74,6 +74,21 @@ PrintProgressWindow* progressWindow()
     return nullptr;
 }
 
+// Counts the times a widget was enabled or disabled.
+class EnabledChanges : public QObject {
+public:
+    explicit EnabledChanges(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            ++count;
+        return false;
+    }
+};
+
 // What a job looked like from outside while it ran, seen at the first
 // events it let through.
 struct DuringTheJob {
@@ -255,7 +270,13 @@ TEST_F(PrintCommandTest, cancel_dropsTheJobAndItsFile)
 TEST_F(PrintCommandTest, theGraph_printsWithoutAProgressWindow)
 {
     answerWithPdf();
+    window->switchToPage(1);
+    EnabledChanges changes(window.get());
+    printPage(1);
+    ASSERT_EQ(changes.count, 2) << "the log's table disables the window, then enables it";
+    changes.count = 0;
     printPage(5);
+    EXPECT_EQ(changes.count, 0) << "the graph leaves the window as it is";
     EXPECT_EQ(pdfPageCount(pdf), 1);
     EXPECT_NE(pdfText(pdf).find("Time"), std::string::npos);
     EXPECT_TRUE(window->isEnabled());

@@ -13,7 +13,6 @@ struct SetupCase {
     bool rangeChoice;
     bool rangePreselected;
     int first;
-    bool progressWindow;
 };
 
 class PrintSetupByPage : public ::testing::TestWithParam<SetupCase> {};
@@ -27,17 +26,14 @@ TEST_P(PrintSetupByPage, startsTheDialogAndTheRange)
     EXPECT_EQ(setup->rangePreselected, c.rangePreselected);
     EXPECT_EQ(setup->firstPage, c.first);
     EXPECT_EQ(setup->lastPage, c.first);
-    EXPECT_EQ(setup->progressWindow, c.progressWindow);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, PrintSetupByPage,
-                         ::testing::Values(SetupCase{"dataEntry", 0, true, false, 1, true},
-                                           SetupCase{"log", 1, true, false, 1, true},
-                                           SetupCase{"day_startsAtTheEntryOnShow", 2, true, true, 42, true},
-                                           SetupCase{"week", 3, false, false, 1, true},
-                                           SetupCase{"totals", 4, true, false, 1, true},
-                                           SetupCase{"graph_withoutProgressWindow", 5, false, false, 1, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PrintSetupByPage,
+    ::testing::Values(SetupCase{"dataEntry", 0, true, false, 1}, SetupCase{"log", 1, true, false, 1},
+                      SetupCase{"day_startsAtTheEntryOnShow", 2, true, true, 42}, SetupCase{"week", 3, false, false, 1},
+                      SetupCase{"totals", 4, true, false, 1}, SetupCase{"graph", 5, false, false, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintSetup, theSelectPage_doesNotPrint)
 {

@@ -22,7 +22,6 @@ std::optional<PrintDialogSetup> printDialogSetup(int pageIndex, int dayEntry)
             return setup;
         case PageIndex::Graph:
             setup.rangeChoice = false;
-            setup.progressWindow = false;
             return setup;
         case PageIndex::Select:
             break;

@@ -3,8 +3,7 @@
 #include <optional>
 
 // How a print job is set up for the tab page on show: whether the page
-// prints at all, the print dialog's page-range choice, the pages to print
-// and whether the progress window is shown.
+// prints at all, the print dialog's page-range choice and the pages to print.
 
 inline constexpr const char* kPrintingNotSupported = "Printing not supported for this window!";
 inline constexpr const char* kProblemPrinting = "Problem printing!";
@@ -18,7 +17,6 @@ struct PrintDialogSetup {
     bool rangePreselected = false;  // the Day page starts with the range chosen
     int firstPage = kFirstPrintPage;
     int lastPage = kFirstPrintPage;
-    bool progressWindow = true;  // every page but the graph shows the progress window
 };
 
 // The set-up for a tab page (0..6); nothing for a page that does not print
