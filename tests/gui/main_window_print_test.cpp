@@ -231,6 +231,24 @@ TEST_F(PrintCommandTest, theDayPageWithoutARange_printsFromTheEntryOnShowToTheLa
     keepForALook(pdf, "day_cards");
 }
 
+TEST_F(PrintCommandTest, theTotalsAndTheWeek_printWhatTheirPagesShow)
+{
+    answerWithPdf();
+    printPage(4);
+    ASSERT_EQ(pdfPageCount(pdf), 1);
+    std::string text = pdfText(pdf);
+    for (const char* expected : {"Orvanta: Totals", "Running", "Cycling", "Page 1"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    keepForALook(pdf, "totals_table");
+
+    printPage(3);
+    ASSERT_EQ(pdfPageCount(pdf), 1);
+    text = pdfText(pdf);
+    for (const char* expected : {"River loop", "Park 5K"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    keepForALook(pdf, "week_sheet");
+}
+
 TEST_F(PrintCommandTest, theDayPageWithARange_printsThoseEntries)
 {
     answerWithPdf(1, 1);
