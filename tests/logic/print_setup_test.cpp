@@ -1,39 +1,10 @@
-// Which pages print, how the print dialog's range starts on each, and which
-// pages a job prints after the dialog.
+// Which pages print, and which pages a job prints after the print dialog.
 
 #include <gtest/gtest.h>
 
 #include "shell/logic/print_setup.h"
 
 namespace {
-
-struct SetupCase {
-    const char* name;
-    int page;
-    bool rangeChoice;
-    bool rangePreselected;
-    int first;
-};
-
-class PrintSetupByPage : public ::testing::TestWithParam<SetupCase> {};
-
-TEST_P(PrintSetupByPage, startsTheDialogAndTheRange)
-{
-    const SetupCase& c = GetParam();
-    const std::optional<PrintDialogSetup> setup = printDialogSetup(c.page, 41);
-    ASSERT_TRUE(setup.has_value());
-    EXPECT_EQ(setup->rangeChoice, c.rangeChoice);
-    EXPECT_EQ(setup->rangePreselected, c.rangePreselected);
-    EXPECT_EQ(setup->firstPage, c.first);
-    EXPECT_EQ(setup->lastPage, c.first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PrintSetupByPage,
-    ::testing::Values(SetupCase{"dataEntry", 0, true, false, 1}, SetupCase{"log", 1, true, false, 1},
-                      SetupCase{"day_startsAtTheEntryOnShow", 2, true, true, 42}, SetupCase{"week", 3, false, false, 1},
-                      SetupCase{"totals", 4, true, false, 1}, SetupCase{"graph", 5, false, false, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintSetup, theSelectPage_doesNotPrint)
 {
