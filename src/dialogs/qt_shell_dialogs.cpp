@@ -2,8 +2,11 @@
 
 #include "about_dialog.h"
 #include "calorie_dialog.h"
+#include "font_chooser.h"
+#include "fonts_dialog.h"
 #include "log_choice_dialog.h"
 #include "preferences_dialog.h"
+#include "print_dialog_setup.h"
 #include "save_format_dialog.h"
 #include "shell/app_context.h"
 #include "shell/shell_dialogs.h"
@@ -52,9 +55,22 @@ bool QtShellDialogs::editCalories(QWidget* owner, AppContext& context)
     return dialog.exec() == QDialog::Accepted;
 }
 
+void QtShellDialogs::editFonts(QWidget* owner, AppContext& context)
+{
+    QtFontChooser chooser;
+    FontsDialog dialog(context.settings, chooser, owner);
+    dialog.exec();
+}
+
 void QtShellDialogs::showAbout(QWidget* owner)
 {
     initOrvantaResources();
     AboutDialog dialog(owner);
     dialog.exec();
+}
+
+bool QtShellDialogs::askPrinter(QWidget* owner, QPrinter& printer, const PrintDialogSetup& setup)
+{
+    PagePrintDialog dialog(printer, setup, owner);
+    return dialog.exec() == QDialog::Accepted;
 }

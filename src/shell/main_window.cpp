@@ -271,6 +271,12 @@ bool MainWindow::openHandedOver(const std::string& path)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The window is disabled only while a job prints from it; the job's
+    // Cancel ends it, and the window may close after.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     if (m_skipLeaveStep || leaveLog()) {
         m_closing = true;
         event->accept();

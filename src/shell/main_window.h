@@ -9,9 +9,11 @@
 
 #include "log/log_writer.h"
 #include "shell/app_context.h"
+#include "shell/logic/print_setup.h"
 #include "shell/pages/page.h"
 
 class QTabBar;
+struct PrintRequest;
 class QAction;
 
 // Menu command ids, as the menu and the accelerators know them.
@@ -118,12 +120,14 @@ public slots:
     void onPreferences();
     void onSports();
     void onCalories();
+    void onFonts();
     void onMakeDefaultLog();
     void onMakeMergeLog();
     void onAddToStartMenu();
     void onAbout();
     void onManual();
     void setManualFolder(const QString& folder) { m_manualFolder = folder; }
+    // File > Print (main_window_print.cpp).
     void onPrint();
     // File > Merge, File > Archive, Special > Palm > Set Palm Download Folder.
     void onMerge();
@@ -169,6 +173,9 @@ private:
     void onDisplayModeButton(int mode);
     void showSelection(int pageIndex);
     SaveContext saveContext();
+    // What page pageIndex prints for the pages chosen: the settings' fonts
+    // and styles, and what the view shows.
+    PrintRequest printRequest(int pageIndex, const PrintPages& pages);
     QSize clientSize() const;
 
     AppContext& m_context;

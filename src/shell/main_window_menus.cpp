@@ -72,7 +72,7 @@ void MainWindow::buildMenus()
     runs(addCommand(file, cmd::Save, QStringLiteral("&Save")), &MainWindow::onSave);
     runs(addCommand(file, cmd::SaveSelectedAs, QStringLiteral("Save Selected &As")), &MainWindow::onSaveSelectedAs);
     runs(addCommand(file, cmd::Archive, QStringLiteral("A&rchive")), &MainWindow::onArchive);
-    addCommand(file, cmd::Print, QStringLiteral("Print"))->setEnabled(false);
+    runs(addCommand(file, cmd::Print, QStringLiteral("Print")), &MainWindow::onPrint);
     file->addSeparator();
     runs(addCommand(file, cmd::Exit, QStringLiteral("E&xit"), ctrlKeys(Qt::Key_Q)), &MainWindow::onExit);
     runs(addCommand(file, cmd::ExitWithoutSaving, QStringLiteral("Exit &Without Saving")),
@@ -107,7 +107,7 @@ void MainWindow::buildMenus()
     runs(addCommand(configure, cmd::Preferences, QStringLiteral("&Preferences")), &MainWindow::onPreferences);
     runs(addCommand(configure, cmd::Sports, QStringLiteral("&Sports")), &MainWindow::onSports);
     runs(addCommand(configure, cmd::Calories, QStringLiteral("&Calories")), &MainWindow::onCalories);
-    addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts"))->setEnabled(false);
+    runs(addCommand(configure, cmd::Fonts, QStringLiteral("&Fonts")), &MainWindow::onFonts);
     QMenu* log = special->addMenu(QStringLiteral("&Log"));
     runs(addCommand(log, cmd::MakeDefaultLog, QStringLiteral("Make &Default Log")), &MainWindow::onMakeDefaultLog);
     runs(addCommand(log, cmd::AddToStartMenu, QStringLiteral("&Add to Start Menu")), &MainWindow::onAddToStartMenu);
@@ -327,6 +327,14 @@ void MainWindow::onCalories()
         graph->update();
 }
 
+void MainWindow::onFonts()
+{
+    m_context.dialogs.editFonts(this, m_context);
+    // The day and week views take their fonts from the settings when they paint.
+    if (Page* p = page(currentPage()))
+        p->update();
+}
+
 void MainWindow::onMakeDefaultLog()
 {
     SettingsStore& settings = m_context.settingsStore;
@@ -370,13 +378,4 @@ void MainWindow::onManual()
         std::snprintf(text.data(), text.size(), kManualNotOpened, path.constData());
         m_context.prompt.message(msg::kCaption, text.data(), UserPrompt::Icon::Information);
     }
-}
-
-void MainWindow::onPrint()
-{
-    const LogStore& store = m_context.store;
-    for (int i = 0; i < store.entryCount; ++i)
-        if (store.entry(i).selected == 1)
-            return;  // printing comes with the views
-    m_context.prompt.message(msg::kCaption, kNothingToPrint, UserPrompt::Icon::None);
 }

@@ -302,13 +302,21 @@ TEST_F(MainWindowTest, selectAll_selectsEveryEntryAndRetitles)
     EXPECT_EQ(title(), "The Orvanta - Run, 3/3 entries");
 }
 
-TEST_F(MainWindowTest, laterCommands_arePresentButDisabled)
+TEST_F(MainWindowTest, exit_hasCtrlQAndCtrlShiftQ)
 {
-    for (int id : {cmd::Print, cmd::Fonts}) {
-        ASSERT_NE(window->action(id), nullptr) << id;
-        EXPECT_FALSE(window->action(id)->isEnabled()) << id;
-    }
     EXPECT_EQ(window->action(cmd::Exit)->shortcuts().size(), 2) << "Ctrl+Q and Ctrl+Shift+Q";
+}
+
+TEST_F(MainWindowTest, configureFonts_opensTheFontsDialogAndTheChoiceTakesEffect)
+{
+    openAtStartUp(writeLog("Run.dat"));
+    window->tabBar()->setCurrentIndex(2);
+    ASSERT_TRUE(window->action(cmd::Fonts)->isEnabled());
+    dialogs.whileFontsOpen = [](AppContext& c) { c.settings.fontSizeDay = 14; };
+    window->action(cmd::Fonts)->trigger();
+    EXPECT_EQ(dialogs.calls, std::vector<std::string>{"fonts"});
+    EXPECT_EQ(settings.fontSizeDay, 14);
+    EXPECT_FALSE(store->modified) << "fonts are settings, not part of the log";
 }
 
 TEST_F(MainWindowTest, configureCalories_opensTheCalorieDialog)

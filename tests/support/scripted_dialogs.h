@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/logic/print_setup.h"
 #include "shell/shell_dialogs.h"
 
 // The program's own dialogs answered from queues; every call is recorded so
@@ -52,5 +53,27 @@ public:
         calls.push_back("calories");
         return false;
     }
+    // Runs while the Fonts dialog is "open": a test changes the settings there.
+    std::function<void(AppContext&)> whileFontsOpen;
+
+    void editFonts(QWidget*, AppContext& context) override
+    {
+        calls.push_back("fonts");
+        if (whileFontsOpen)
+            whileFontsOpen(context);
+    }
     void showAbout(QWidget*) override { calls.push_back("about"); }
+
+    // The print dialog: every set-up it was shown with; the answer fills the
+    // printer in (a PDF file, a range) and says whether to print. Without
+    // an answer the dialog is cancelled.
+    std::vector<PrintDialogSetup> printSetups;
+    std::function<bool(QPrinter&, const PrintDialogSetup&)> printAnswer;
+
+    bool askPrinter(QWidget*, QPrinter& printer, const PrintDialogSetup& setup) override
+    {
+        calls.push_back("print");
+        printSetups.push_back(setup);
+        return printAnswer ? printAnswer(printer, setup) : false;
+    }
 };
