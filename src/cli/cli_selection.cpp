@@ -312,6 +312,8 @@ int applySelectionOptions(const SelectionOptions& options, LogStore& store, User
                        UserPrompt::Answer::Ok);
         return kExitFailed;
     }
+    // The store says how many entries are shown, as the window's refill does.
+    store.shownCount = static_cast<std::uint16_t>(result.selectedCount);
     return kExitOk;
 }
 
