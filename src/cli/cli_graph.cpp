@@ -5,10 +5,9 @@
 #include <memory>
 #include <optional>
 
+#include "cli_open_log.h"
 #include "cli_prompt.h"
-#include "cli_settings.h"
 #include "log/clock.h"
-#include "log/log_reader.h"
 #include "log/log_store.h"
 #include "log/messages.h"
 #include "paths.h"
@@ -88,6 +87,23 @@ std::string axisLine(const GraphData& data)
     return line;
 }
 
+// The request's type and sport in the log's Latin-1. False, with the usage
+// problem, when one of them has a character the log cannot hold.
+bool graphTextsInLatin1(const GraphCliRequest& request, std::string& type, std::string& sport,
+                        std::string& usageProblem)
+{
+    std::string missing;
+    const std::optional<std::string> latinType = utf8ToLatin1(request.type, missing);
+    const std::optional<std::string> latinSport = latinType ? utf8ToLatin1(request.sport, missing) : std::nullopt;
+    if (!latinType || !latinSport) {
+        usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
+        return false;
+    }
+    type = *latinType;
+    sport = *latinSport;
+    return true;
+}
+
 }  // namespace
 
 bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, GraphCliRequest& request,
@@ -125,16 +141,13 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
 int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
                  UserPrompt& prompt, GraphRequest& graph, std::string& usageProblem)
 {
-    std::string missing;
-    const std::optional<std::string> type = utf8ToLatin1(request.type, missing);
-    const std::optional<std::string> sport = type ? utf8ToLatin1(request.sport, missing) : std::nullopt;
-    if (!type || !sport) {
-        usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
+    std::string type;
+    std::string sport;
+    if (!graphTextsInLatin1(request, type, sport, usageProblem))
         return kExitUsage;
-    }
     graph.graphPeriod = request.graphPeriod;
-    graph.type = typeIndex(store, *type);
-    graph.sport = sportIndex(store, *sport);
+    graph.type = typeIndex(store, type);
+    graph.sport = sportIndex(store, sport);
     if (graph.type < 0) {
         usageProblem = "the log has no graph type '" + request.type + "'";
         return kExitUsage;
@@ -164,27 +177,19 @@ int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSetti
 
 int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
-    std::string missing;
-    const std::optional<std::string> type = utf8ToLatin1(request.type, missing);
-    const std::optional<std::string> sport = type ? utf8ToLatin1(request.sport, missing) : std::nullopt;
-    if (!type || !sport) {
-        usageProblem = "'" + missing + "' has no place in a log's texts (Latin-1)";
+    std::string type;
+    std::string sport;
+    if (!graphTextsInLatin1(request, type, sport, usageProblem))
         return kExitUsage;
-    }
 
     CliPrompt prompt(streams.err);
-    std::unique_ptr<SettingsStore> settingsStore = openUserSettings();
-    const AppSettings settings = loadSettings(*settingsStore, ScreenRect{0, 0, 800, 600});
     auto store = std::make_unique<LogStore>();
-    store->clearForRead();
-    store->setFileName(request.logPath);
-    ReadOptions options;
-    options.calorieSportNames = settings.calorieSportNames();
-    if (readLog(*store, prompt, options) != ReadResult::Ok)
+    const std::optional<AppSettings> settings = openLogWithUserSettings(*store, request.logPath, prompt);
+    if (!settings)
         return kExitFailed;
 
     GraphRequest graph;
-    if (const int status = resolveGraph(request, *store, settings, prompt, graph, usageProblem); status != kExitOk)
+    if (const int status = resolveGraph(request, *store, *settings, prompt, graph, usageProblem); status != kExitOk)
         return status;
     const GraphData data = buildGraphData(*store, graph);
     for (const GraphPeriod& period : data.periods)

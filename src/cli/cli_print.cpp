@@ -10,12 +10,11 @@
 #include <optional>
 
 #include "cli_graph.h"
+#include "cli_open_log.h"
 #include "cli_prompt.h"
 #include "cli_selection.h"
-#include "cli_settings.h"
 #include "cli_totals.h"
 #include "log/clock.h"
-#include "log/log_reader.h"
 #include "log/log_store.h"
 #include "log/messages.h"
 #include "paths.h"
@@ -184,19 +183,14 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
         return kExitUsage;
 
     CliPrompt prompt(streams.err);
-    std::unique_ptr<SettingsStore> settingsStore = openUserSettings();
-    const AppSettings settings = loadSettings(*settingsStore, ScreenRect{0, 0, 800, 600});
     auto store = std::make_unique<LogStore>();
-    store->clearForRead();
-    store->setFileName(request.logPath);
-    ReadOptions options;
-    options.calorieSportNames = settings.calorieSportNames();
-    if (readLog(*store, prompt, options) != ReadResult::Ok)
+    const std::optional<AppSettings> settings = openLogWithUserSettings(*store, request.logPath, prompt);
+    if (!settings)
         return kExitFailed;
     store->selectAll();
     PrintRequest print;
     if (request.page == PrintPage::Graph) {
-        if (const int status = resolveGraph(request.graph, *store, settings, prompt, print.graph, usageProblem);
+        if (const int status = resolveGraph(request.graph, *store, *settings, prompt, print.graph, usageProblem);
             status != kExitOk)
             return status;
     } else if (const int status = applySelectionOptions(request.graph.selection, *store, prompt, usageProblem);
@@ -210,7 +204,7 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     }
     const std::unique_ptr<QGuiApplication> app = offscreenApplication();
     const GraphRequest graph = print.graph;
-    print = printRequestFrom(settings, request.page, *store);
+    print = printRequestFrom(*settings, request.page, *store);
     if (request.page == PrintPage::Graph)
         print.graph = graph;
     const CalendarDate today = SystemClock().today();
@@ -223,7 +217,7 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     print.week.firstWeek =
         request.from ? weekIndexOf(CalendarDate{request.from->year, request.from->month, request.from->day},
                                    store->weekOrigin)
-                     : initialWeekFirst(*store, -1, settings.weekViewWeeks, today);
+                     : initialWeekFirst(*store, -1, settings->weekViewWeeks, today);
 
     QPdfWriter writer(QString::fromStdString(request.outPath));
     writer.setResolution(kPrintDpi);
