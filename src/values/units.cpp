@@ -24,6 +24,17 @@ DistanceUnit unitFromSuffix(char letter)
     }
 }
 
+std::string_view distanceUnitWord(DistanceUnit unit)
+{
+    switch (unit) {
+    case DistanceUnit::Miles: return "miles";
+    case DistanceUnit::Kilometers: return "km";
+    case DistanceUnit::Yards: return "yards";
+    case DistanceUnit::Meters: return "meters";
+    default: return "";
+    }
+}
+
 std::string_view paceUnitName(PaceUnit unit)
 {
     switch (unit) {

@@ -21,6 +21,9 @@ enum class PaceUnit : short {
 char unitSuffix(DistanceUnit unit);
 // "K" 2, "M" 1, "Y" 3, "m" 4, anything else 0. Case matters.
 DistanceUnit unitFromSuffix(char letter);
+// The word for a sport's distances: "miles", "km", "yards", "meters", or
+// empty for none (and for feet, which no sport uses).
+std::string_view distanceUnitWord(DistanceUnit unit);
 // "   ", "mpm", "mpk", "mph", "kph", or "???" for the swimming units and others.
 std::string_view paceUnitName(PaceUnit unit);
 // Read back from the first three characters; anything unknown is None.

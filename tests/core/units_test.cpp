@@ -56,6 +56,34 @@ INSTANTIATE_TEST_SUITE_P(
                       UnitRow{"digit", DistanceUnit::None, '5'}, UnitRow{"feetLetterUnknown", DistanceUnit::None, 'F'}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct UnitWordRow {
+    const char* name;
+    DistanceUnit unit;
+    const char* word;
+};
+
+void PrintTo(const UnitWordRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class DistanceUnitWordTable : public ::testing::TestWithParam<UnitWordRow> {};
+
+TEST_P(DistanceUnitWordTable, namesTheSportsDistances)
+{
+    EXPECT_EQ(std::string(GetParam().word), std::string(distanceUnitWord(GetParam().unit)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, DistanceUnitWordTable,
+    ::testing::Values(UnitWordRow{"miles", DistanceUnit::Miles, "miles"},
+                      UnitWordRow{"kilometers", DistanceUnit::Kilometers, "km"},
+                      UnitWordRow{"yards", DistanceUnit::Yards, "yards"},
+                      UnitWordRow{"meters", DistanceUnit::Meters, "meters"},
+                      UnitWordRow{"noneIsEmpty", DistanceUnit::None, ""},
+                      UnitWordRow{"feetIsEmpty", DistanceUnit::Feet, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct PaceNameRow {
     const char* name;
     PaceUnit unit;

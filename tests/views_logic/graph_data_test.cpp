@@ -114,6 +114,17 @@ TEST(GraphWalk, anEmptyLogHasLabelsButNoScale)
     EXPECT_EQ(data.labelDays[12], addDays(kMarch4, 7 * 25));
 }
 
+// A sport without distance units leaves a blank, not an empty, caption.
+TEST(GraphTypes, distanceCaptionOfASportWithoutUnitsIsBlank)
+{
+    ViewLog log;
+    log.sport("Yoga", 'Y');
+    log.add({.date = "03/05/02", .sportLetter = 'Y', .minutes = 60, .distance = 5});
+    const GraphData data = buildGraphData(log.store, weeksFrom(log.store, kMarch4, kGraphDistance, 1));
+    ASSERT_TRUE(data.hasScale);
+    EXPECT_EQ(data.verticalCaption, " ");
+}
+
 TEST(GraphTypes, distanceWorkoutsAndCaptionsOfOneSport)
 {
     ViewLog log = threeSports();

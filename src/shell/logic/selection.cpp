@@ -5,6 +5,8 @@
 
 #include "shell/logic/page_layout.h"
 #include "shell/logic/shell_state.h"
+#include "shell/logic/tab_fields.h"
+#include "values/units.h"
 
 namespace {
 
@@ -137,36 +139,6 @@ int chosenSport(const SelectCriteria& criteria, const LogStore& store)
 {
     const int sport = criteria.sport - 1;
     return sport >= 0 && sport <= store.sportCount ? sport : -1;
-}
-
-template <std::size_t N>
-std::array<std::string_view, N> fieldsOf(std::string_view text)
-{
-    std::array<std::string_view, N> fields{};
-    for (std::size_t i = 0; i < N && !text.empty(); ++i) {
-        const std::size_t tab = text.find('\t');
-        fields[i] = text.substr(0, tab);
-        if (tab == std::string_view::npos)
-            break;
-        text.remove_prefix(tab + 1);
-    }
-    return fields;
-}
-
-std::string_view distanceUnitsWord(DistanceUnit unit)
-{
-    switch (unit) {
-        case DistanceUnit::Miles:
-            return "miles";
-        case DistanceUnit::Kilometers:
-            return "km";
-        case DistanceUnit::Yards:
-            return "yards";
-        case DistanceUnit::Meters:
-            return "meters";
-        default:
-            return "";
-    }
 }
 
 // "Since": the last entry whose comment holds the phrase, or -1.
@@ -397,7 +369,7 @@ SelectUnitTexts selectUnitTexts(const SelectCriteria& criteria, const LogStore& 
         return {};
     const SportDef& def = store.sports[sport];
     SelectUnitTexts texts;
-    texts.distance = distanceUnitsWord(def.distanceUnits);
+    texts.distance = distanceUnitWord(def.distanceUnits);
     if (def.paceUnits != PaceUnit::None)
         texts.pace = paceUnitName(def.paceUnits);
     return texts;

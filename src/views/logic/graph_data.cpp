@@ -76,19 +76,11 @@ std::string verticalCaptionOf(int type, const SportDef& sport)
     switch (type) {
         case kGraphTime:
             return "Hours";
-        case kGraphDistance:
-            switch (sport.distanceUnits) {
-                case DistanceUnit::Miles:
-                    return "miles";
-                case DistanceUnit::Kilometers:
-                    return "km";
-                case DistanceUnit::Yards:
-                    return "yards";
-                case DistanceUnit::Meters:
-                    return "meters";
-                default:
-                    return " ";
-            }
+        case kGraphDistance: {
+            // A blank caption where the sport has no distance units.
+            const std::string_view word = distanceUnitWord(sport.distanceUnits);
+            return word.empty() ? std::string(" ") : std::string(word);
+        }
         case kGraphPace:
             return "Average Pace";
         case kGraphWorkouts:
