@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "shell/entry_dialogs.h"
+#include "shell/form_writing.h"
 #include "shell/item_menu.h"
 #include "shell/logic/keywords_routes.h"
 #include "shell/pages/data_entry_page.h"
@@ -28,26 +29,9 @@ constexpr int kAutofillMenuY = 120;
 constexpr const char* kSaveText = "Save";
 constexpr const char* kModifyText = "Modify";
 
-QDate toQDate(const CalendarDate& date)
-{
-    return QDate(date.year, date.month, date.day);
-}
-
-CalendarDate fromQDate(const QDate& date)
-{
-    return CalendarDate{date.year(), date.month(), date.day()};
-}
-
 std::size_t slot(FormField field)
 {
     return static_cast<std::size_t>(field);
-}
-
-void setLineText(QLineEdit* edit, const std::string& text)
-{
-    const QString shown = fromLatin1(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
 }
 
 void setBoxText(QPlainTextEdit* box, const std::string& text)
@@ -56,25 +40,6 @@ void setBoxText(QPlainTextEdit* box, const std::string& text)
     if (box->toPlainText() != shown)
         box->setPlainText(shown);
 }
-
-void setIndex(QComboBox* combo, int index)
-{
-    if (index >= 0 && index < combo->count() && combo->currentIndex() != index)
-        combo->setCurrentIndex(index);
-}
-
-// While alive, what the program does to the form is not the user's doing.
-class WritingScope {
-public:
-    explicit WritingScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~WritingScope() { m_flag = m_was; }
-    WritingScope(const WritingScope&) = delete;
-    WritingScope& operator=(const WritingScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};
 
 EntryDialogs& defaultDialogs()
 {
@@ -157,10 +122,10 @@ void EntryFormController::writeForm(const EntryForm& form)
     const QDate date = toQDate(form.date);
     if (date.isValid() && m_page.entryDate()->date() != date)
         m_page.entryDate()->setDate(date);
-    setIndex(m_page.sportCombo(), form.sport);
-    setIndex(m_page.categoryCombo(), form.category);
+    setComboIndex(m_page.sportCombo(), form.sport);
+    setComboIndex(m_page.categoryCombo(), form.category);
     setLineText(m_page.distanceEdit(), form.distance);
-    setIndex(m_page.unitsCombo(), static_cast<int>(form.units));
+    setComboIndex(m_page.unitsCombo(), static_cast<int>(form.units));
     setLineText(m_page.timeEdit(), form.time);
     setLineText(m_page.paceEdit(), form.pace);
     setBoxText(m_page.routeEdit(), form.route);

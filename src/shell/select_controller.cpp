@@ -6,30 +6,15 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "shell/form_writing.h"
 #include "shell/pages/select_page.h"
 #include "shell/qt_user_prompt.h"
 
 namespace {
 
-QDate toQDate(const CalendarDate& date)
-{
-    return QDate(date.year, date.month, date.day);
-}
-
-CalendarDate fromQDate(const QDate& date)
-{
-    return CalendarDate{date.year(), date.month(), date.day()};
-}
-
 int positionOf(const QComboBox* combo)
 {
     return std::max(0, combo->currentIndex());
-}
-
-void setPosition(QComboBox* combo, int position)
-{
-    if (position >= 0 && position < combo->count() && combo->currentIndex() != position)
-        combo->setCurrentIndex(position);
 }
 
 // The criteria texts are read as the program always read them: at most 63 characters.
@@ -38,25 +23,32 @@ std::string criteriaText(const QLineEdit* edit)
     return toLatin1(edit->text().left(static_cast<qsizetype>(kCriteriaTextLength)));
 }
 
-void setText(QLineEdit* edit, const std::string& text)
+// The distance, time and pace criteria: a test with a value and an upper value.
+struct RangeControls {
+    int test;
+    int value;
+    int upper;
+};
+constexpr RangeControls kDistanceRange = {ctl::DistanceTest, ctl::DistanceValue, ctl::DistanceUpper};
+constexpr RangeControls kTimeRange = {ctl::TimeTest, ctl::TimeValue, ctl::TimeUpper};
+constexpr RangeControls kPaceRange = {ctl::PaceTest, ctl::PaceValue, ctl::PaceUpper};
+
+template <class Test>
+void readRange(const SelectPage& page, const RangeControls& controls, Test& test, std::string& text, std::string& to)
 {
-    const QString shown = fromLatin1(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
+    test = static_cast<Test>(positionOf(page.combo(controls.test)));
+    text = criteriaText(page.edit(controls.value));
+    to = criteriaText(page.edit(controls.upper));
 }
 
-// While alive, what the program does to the controls is not the user's doing.
-class WritingScope {
-public:
-    explicit WritingScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~WritingScope() { m_flag = m_was; }
-    WritingScope(const WritingScope&) = delete;
-    WritingScope& operator=(const WritingScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};
+template <class Test>
+void writeRange(const SelectPage& page, const RangeControls& controls, Test test, const std::string& text,
+                const std::string& to)
+{
+    setComboIndex(page.combo(controls.test), static_cast<int>(test));
+    setLineText(page.edit(controls.value), text);
+    setLineText(page.edit(controls.upper), to);
+}
 
 }  // namespace
 
@@ -80,15 +72,9 @@ SelectCriteria SelectController::readCriteria() const
     c.toDate = fromQDate(m_page.toDate()->date());
     c.sport = positionOf(m_page.combo(ctl::SelectSport));
     c.category = positionOf(m_page.combo(ctl::SelectCategory));
-    c.distanceTest = static_cast<NumberTest>(positionOf(m_page.combo(ctl::DistanceTest)));
-    c.distanceText = criteriaText(m_page.edit(ctl::DistanceValue));
-    c.distanceTo = criteriaText(m_page.edit(ctl::DistanceUpper));
-    c.timeTest = static_cast<NumberTest>(positionOf(m_page.combo(ctl::TimeTest)));
-    c.timeText = criteriaText(m_page.edit(ctl::TimeValue));
-    c.timeTo = criteriaText(m_page.edit(ctl::TimeUpper));
-    c.paceTest = static_cast<PaceTest>(positionOf(m_page.combo(ctl::PaceTest)));
-    c.paceText = criteriaText(m_page.edit(ctl::PaceValue));
-    c.paceTo = criteriaText(m_page.edit(ctl::PaceUpper));
+    readRange(m_page, kDistanceRange, c.distanceTest, c.distanceText, c.distanceTo);
+    readRange(m_page, kTimeRange, c.timeTest, c.timeText, c.timeTo);
+    readRange(m_page, kPaceRange, c.paceTest, c.paceText, c.paceTo);
     c.routeTest = static_cast<TextTest>(positionOf(m_page.combo(ctl::RouteTest)));
     c.routeText = criteriaText(m_page.edit(ctl::RouteText));
     c.commentTest = static_cast<TextTest>(positionOf(m_page.combo(ctl::CommentTest)));
@@ -108,23 +94,17 @@ void SelectController::writeCriteria(const SelectCriteria& c)
             m_page.fromDate()->setDate(from);
         if (to.isValid())
             m_page.toDate()->setDate(to);
-        setPosition(m_page.combo(ctl::SelectSport), c.sport);
-        setPosition(m_page.combo(ctl::SelectCategory), c.category);
-        setPosition(m_page.combo(ctl::DistanceTest), static_cast<int>(c.distanceTest));
-        setText(m_page.edit(ctl::DistanceValue), c.distanceText);
-        setText(m_page.edit(ctl::DistanceUpper), c.distanceTo);
-        setPosition(m_page.combo(ctl::TimeTest), static_cast<int>(c.timeTest));
-        setText(m_page.edit(ctl::TimeValue), c.timeText);
-        setText(m_page.edit(ctl::TimeUpper), c.timeTo);
-        setPosition(m_page.combo(ctl::PaceTest), static_cast<int>(c.paceTest));
-        setText(m_page.edit(ctl::PaceValue), c.paceText);
-        setText(m_page.edit(ctl::PaceUpper), c.paceTo);
-        setPosition(m_page.combo(ctl::RouteTest), static_cast<int>(c.routeTest));
-        setText(m_page.edit(ctl::RouteText), c.routeText);
-        setPosition(m_page.combo(ctl::CommentTest), static_cast<int>(c.commentTest));
-        setText(m_page.edit(ctl::CommentText), c.commentText);
-        setPosition(m_page.combo(ctl::SelectKeyword), c.keyword);
-        setPosition(m_page.combo(ctl::SelectRoute), c.route);
+        setComboIndex(m_page.combo(ctl::SelectSport), c.sport);
+        setComboIndex(m_page.combo(ctl::SelectCategory), c.category);
+        writeRange(m_page, kDistanceRange, c.distanceTest, c.distanceText, c.distanceTo);
+        writeRange(m_page, kTimeRange, c.timeTest, c.timeText, c.timeTo);
+        writeRange(m_page, kPaceRange, c.paceTest, c.paceText, c.paceTo);
+        setComboIndex(m_page.combo(ctl::RouteTest), static_cast<int>(c.routeTest));
+        setLineText(m_page.edit(ctl::RouteText), c.routeText);
+        setComboIndex(m_page.combo(ctl::CommentTest), static_cast<int>(c.commentTest));
+        setLineText(m_page.edit(ctl::CommentText), c.commentText);
+        setComboIndex(m_page.combo(ctl::SelectKeyword), c.keyword);
+        setComboIndex(m_page.combo(ctl::SelectRoute), c.route);
     }
     updateVisibility();
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "shell/entry_form_controller.h"
+#include "shell/form_writing.h"
 #include "shell/entry_list_controller.h"
 #include "shell/entry_list_model.h"
 #include "shell/logic/entry_lists.h"
@@ -17,11 +18,6 @@
 namespace {
 
 const QColor kLightYellow(255, 255, 127);  // 0x7FFFFF
-
-QDate toQDate(const CalendarDate& d)
-{
-    return QDate(d.year, d.month, d.day);
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "shell/form_writing.h"
 #include "shell/select_controller.h"
 
 namespace {
@@ -27,11 +28,6 @@ constexpr int kCriteriaTexts[] = {ctl::DistanceValue, ctl::DistanceUpper, ctl::T
 constexpr int kSelectingButtons[] = {ctl::Select, ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll,
                                      ctl::SelectReverse};
 constexpr int kNarrowingButtons[] = {ctl::SelectMore, ctl::SelectFewer, ctl::SelectAll, ctl::SelectReverse};
-
-QDate toQDate(const CalendarDate& d)
-{
-    return QDate(d.year, d.month, d.day);
-}
 
 }  // namespace
 
