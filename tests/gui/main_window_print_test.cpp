@@ -19,6 +19,7 @@
 #include "dialogs/print_progress_window.h"
 #include "shell/main_window.h"
 #include "shell/print_monitor.h"
+#include "main_window_rig.h"
 #include "shell_rig.h"
 #include "temp_dir.h"
 
@@ -97,28 +98,20 @@ struct DuringTheJob {
     bool mainWindowClosed = false;  // a close asked for while the job ran
 };
 
-class PrintCommandTest : public ::testing::Test, protected ShellRig {
+class PrintCommandTest : public guitest::MainWindowTest {
 protected:
-    PrintCommandTest() : ShellRig(CalendarDate{2004, 3, 21}) {}
-
+    // A first run (no settings yet) with the log open.
     void SetUp() override
     {
-        window = std::make_unique<MainWindow>(context);
-        window->resize(800, 600);
-        window->show();
-        const std::string path = dir.file("Run.dat");
-        writeFile(path, logText);
-        store->setFileName(path);
-        window->startUp();
+        showWindow();
+        openAtStartUp(writeLog("Run.dat", logText));
         ASSERT_GT(store->shownCount, 0);
     }
 
     void TearDown() override
     {
-        EXPECT_TRUE(prompt.unexpected.empty()) << "unexpected question: " << prompt.unexpected.front();
         EXPECT_EQ(progressWindow(), nullptr) << "the progress window is gone after the job";
-        store->modified = false;
-        window.reset();
+        guitest::MainWindowTest::TearDown();
     }
 
     // The print dialog answered with a PDF file and, when given, a page range.
@@ -159,9 +152,7 @@ protected:
     std::vector<std::string> messages() const { return prompt.lines(); }
 
     std::string logText = kRunLog;
-    TempDir dir;
     std::string pdf = dir.file("out.pdf");
-    std::unique_ptr<MainWindow> window;
     DuringTheJob during;
 };
 

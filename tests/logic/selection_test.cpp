@@ -43,6 +43,14 @@ std::vector<int> selectedIndexes(const LogStore& store)
     return indexes;
 }
 
+// Runs the action and gives the indexes of the entries selected after it.
+std::vector<int> selectedAfter(LogStore& store, const SelectCriteria& criteria,
+                               SelectAction action = SelectAction::Select)
+{
+    runSelect(store, criteria, action);
+    return selectedIndexes(store);
+}
+
 // One entry per value, all on successive days, of one sport.
 ViewLog distances(const std::vector<float>& values, char sport = 'R')
 {
@@ -78,8 +86,7 @@ TEST_P(DistanceRule, selectsTheEntriesTheOperatorDescribes)
     criteria.distanceTest = row.test;
     criteria.distanceText = row.low;
     criteria.distanceTo = row.high;
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), row.expected);
+    EXPECT_EQ(selectedAfter(log.store, criteria), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,8 +114,7 @@ TEST(SelectionRules, timeUsesTheSameRulesOnMinutes)
 
     criteria.timeTest = NumberTest::LessThan;
     criteria.timeText = "3000";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{1}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{1}));
 }
 
 TEST(SelectionRules, readingNormalisesTheFieldsInUseOnly)
@@ -148,37 +154,38 @@ ViewLog runningPaces()
     return log;
 }
 
-TEST(SelectionRules, fasterThanEightMinutesPerMileSelectsTheQuickerRuns)
+struct PaceRow {
+    const char* name;
+    PaceTest test;
+    const char* low;
+    const char* high;
+    std::vector<int> expected;  // indexes into runningPaces()
+};
+
+class RunningPaceRule : public testing::TestWithParam<PaceRow> {};
+
+TEST_P(RunningPaceRule, selectsTheRunsOfThosePaces)
 {
+    const PaceRow& row = GetParam();
     ViewLog log = runningPaces();
     SelectCriteria criteria = criteriaFor(log.store);
     criteria.sport = kRunning;
-    criteria.paceTest = PaceTest::FasterThan;
-    criteria.paceText = "8:00";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{3, 4}));
-
-    criteria.paceTest = PaceTest::SlowerThan;
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 1}));
+    criteria.paceTest = row.test;
+    criteria.paceText = row.low;
+    criteria.paceTo = row.high;
+    EXPECT_EQ(selectedAfter(log.store, criteria), row.expected);
 }
 
-TEST(SelectionRules, paceFromIncludesBothBoundsInEitherOrder)
-{
-    ViewLog log = runningPaces();
-    SelectCriteria criteria = criteriaFor(log.store);
-    criteria.sport = kRunning;
-    criteria.paceTest = PaceTest::From;
-    criteria.paceText = "7:30";
-    criteria.paceTo = "8:00";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{2, 3}));
-
-    // Typed slower pace first, the range is the same.
-    std::swap(criteria.paceText, criteria.paceTo);
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{2, 3}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Operators, RunningPaceRule,
+    testing::Values(PaceRow{"fasterThanEightMinutesPerMileSelectsTheQuickerRuns", PaceTest::FasterThan, "8:00", "",
+                            {3, 4}},
+                    PaceRow{"slowerThanEightMinutesPerMileSelectsTheSlowerRuns", PaceTest::SlowerThan, "8:00", "",
+                            {0, 1}},
+                    PaceRow{"fromIncludesBothBounds", PaceTest::From, "7:30", "8:00", {2, 3}},
+                    // Typed slower pace first, the range is the same.
+                    PaceRow{"fromTakesTheBoundsInEitherOrder", PaceTest::From, "8:00", "7:30", {2, 3}}),
+    [](const testing::TestParamInfo<PaceRow>& info) { return std::string(info.param.name); });
 
 TEST(SelectionRules, numericPaceFromIncludesBothBounds)
 {
@@ -191,8 +198,7 @@ TEST(SelectionRules, numericPaceFromIncludesBothBounds)
     criteria.paceTest = PaceTest::From;
     criteria.paceText = "20";
     criteria.paceTo = "30";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0, 1, 2}));
 }
 
 TEST(SelectionRules, paceIsIgnoredForASportWithoutPaceUnits)
@@ -202,8 +208,7 @@ TEST(SelectionRules, paceIsIgnoredForASportWithoutPaceUnits)
     criteria.sport = kWalking;
     criteria.paceTest = PaceTest::FasterThan;
     criteria.paceText = "1000";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 1}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0, 1}));
 }
 
 TEST(SelectionRules, textCriteriaIgnoreLetterCase)
@@ -214,19 +219,16 @@ TEST(SelectionRules, textCriteriaIgnoreLetterCase)
     SelectCriteria criteria = criteriaFor(log.store);
     criteria.routeTest = TextTest::Contains;
     criteria.routeText = "park";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0}));
 
     criteria = criteriaFor(log.store);
     criteria.commentTest = TextTest::Exactly;
     criteria.commentText = "FELT GREAT";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0}));
 
     criteria.commentTest = TextTest::Lacks;
     criteria.commentText = "!";
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0}));
 }
 
 TEST(SelectionRules, categoryAndSportMustBothHold)
@@ -238,8 +240,7 @@ TEST(SelectionRules, categoryAndSportMustBothHold)
     SelectCriteria criteria = criteriaFor(log.store);
     criteria.sport = kRunning;
     criteria.category = 3;
-    runSelect(log.store, criteria, SelectAction::Select);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0}));
+    EXPECT_EQ(selectedAfter(log.store, criteria), (std::vector<int>{0}));
 }
 
 ViewLog fourDays()
@@ -257,8 +258,7 @@ TEST(SelectionRules, selectMoreAndFewerCombineWithTheSelection)
     ViewLog log = fourDays();
     SelectCriteria criteria = criteriaFor(log.store);
     criteria.sport = kCycling;
-    runSelect(log.store, criteria, SelectAction::SelectMore);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(selectedAfter(log.store, criteria, SelectAction::SelectMore), (std::vector<int>{0, 1, 2, 3}));
 
     ViewLog fewer = fourDays();
     const SelectResult result = runSelect(fewer.store, criteria, SelectAction::SelectFewer);
@@ -271,8 +271,7 @@ TEST(SelectionRules, selectFewerWithoutCriteriaKeepsTheSelectedWithinTheDates)
     ViewLog log = fourDays();
     SelectCriteria criteria = criteriaFor(log.store);
     criteria.toDate = {2002, 3, 3};
-    runSelect(log.store, criteria, SelectAction::SelectFewer);
-    EXPECT_EQ(selectedIndexes(log.store), (std::vector<int>{0, 2}));
+    EXPECT_EQ(selectedAfter(log.store, criteria, SelectAction::SelectFewer), (std::vector<int>{0, 2}));
 }
 
 TEST(SelectionRules, selectAllAndReverse)

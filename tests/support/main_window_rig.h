@@ -2,6 +2,7 @@
 
 // The main window as the GUI tests drive it: a real window over the shared
 // rig's store, settings and scripted seams, in a fresh folder per test.
+// The window, select, print and transfer tests all start from it.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -31,19 +32,26 @@ class MainWindowTest : public ::testing::Test, protected ShellRig {
 protected:
     MainWindowTest() : ShellRig(CalendarDate{2004, 3, 21}) {}
 
+    // A user who has run the program before: the settings exist.
     void SetUp() override
     {
         settingsStore.keyExists = true;
-        window = std::make_unique<MainWindow>(context);
-        window->resize(800, 600);
-        window->show();
+        showWindow();
     }
 
     void TearDown() override
     {
         EXPECT_TRUE(prompt.unexpected.empty()) << "unexpected question: " << prompt.unexpected.front();
+        EXPECT_EQ(prompt.busyDepth, 0) << "every busy cursor is taken down again";
         store->modified = false;  // nothing is asked while the fixture goes away
         window.reset();
+    }
+
+    void showWindow()
+    {
+        window = std::make_unique<MainWindow>(context);
+        window->resize(800, 600);
+        window->show();
     }
 
     std::string writeLog(const std::string& name, const std::string& text = kRunLog)
@@ -63,6 +71,7 @@ protected:
     {
         QAction* act = window->action(id);
         ASSERT_NE(act, nullptr) << id;
+        ASSERT_TRUE(act->isEnabled()) << id;
         act->trigger();
     }
 

@@ -23,6 +23,7 @@
 #include "shell/app_context.h"
 #include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
+#include "main_window_rig.h"
 #include "shell_rig.h"
 #include "transfer_test_support.h"
 
@@ -81,59 +82,22 @@ Widget* control(QWidget* dialog, int id)
     return dialog->findChild<Widget*>(QStringLiteral("ctl%1").arg(id));
 }
 
-class TransferWindow : public ::testing::Test, protected ShellRig {
+class TransferWindow : public guitest::MainWindowTest {
 protected:
-    TransferWindow() : ShellRig(CalendarDate{2004, 3, 21}) {}
-
-    void SetUp() override
+    // Writes the bytes as Run.dat and opens it as the program's start does.
+    std::string openRunLog(const std::string& bytes = kRunLog)
     {
-        settingsStore.keyExists = true;
-        window = std::make_unique<MainWindow>(context);
-        window->resize(800, 600);
-        window->show();
-    }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompt.unexpected.empty()) << "unexpected question: " << prompt.unexpected.front();
-        EXPECT_EQ(prompt.busyDepth, 0);
-        store->modified = false;
-        window.reset();
-    }
-
-    std::string write(const std::string& name, const std::string& bytes)
-    {
-        writeFile(dir.file(name), bytes);
-        return dir.file(name);
-    }
-
-    std::string openAtStartUp(const std::string& bytes = kRunLog)
-    {
-        const std::string path = write("Run.dat", bytes);
-        store->setFileName(path);
-        window->startUp();
+        const std::string path = writeLog("Run.dat", bytes);
+        openAtStartUp(path);
         return path;
     }
-
-    void trigger(int id)
-    {
-        QAction* act = window->action(id);
-        ASSERT_NE(act, nullptr) << id;
-        ASSERT_TRUE(act->isEnabled()) << id;
-        act->trigger();
-    }
-
-    std::string title() const { return window->windowTitle().toStdString(); }
-
-    TempDir dir;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(TransferWindow, merge_trainingProgram_isPlacedThroughTheTrainingPlanDialog)
 {
-    openAtStartUp();
+    openRunLog();
     window->switchToPage(0);
-    const std::string program = write("Plan.dat", crlf(programLines(27)));
+    const std::string program = writeLog("Plan.dat", crlf(programLines(27)));
     prompt.openNames = {program};
     QString question;
     bool endingCheckedFirst = false;
@@ -167,8 +131,8 @@ TEST_F(TransferWindow, merge_trainingProgram_isPlacedThroughTheTrainingPlanDialo
 
 TEST_F(TransferWindow, merge_trainingPlanDialogCancelled_addsNothing)
 {
-    openAtStartUp();
-    prompt.openNames = {write("Plan.dat", crlf(programLines(6)))};
+    openRunLog();
+    prompt.openNames = {writeLog("Plan.dat", crlf(programLines(6)))};
     ModalAnswer<TrainingPlanDialog> answer(
         [](TrainingPlanDialog* dialog) { control<QAbstractButton>(dialog, 2)->click(); });
     trigger(cmd::Merge);
@@ -181,7 +145,7 @@ TEST_F(TransferWindow, merge_trainingPlanDialogCancelled_addsNothing)
 
 TEST_F(TransferWindow, merge_logIntoItself_doublesItAndTheTitleSaysSo)
 {
-    const std::string log = openAtStartUp();
+    const std::string log = openRunLog();
     prompt.openNames = {log, std::nullopt};
     trigger(cmd::Merge);
     EXPECT_EQ(routes(*store), (std::vector<std::string>{"feb", "feb", "mar", "mar", "apr", "apr"}));
@@ -197,8 +161,8 @@ TEST_F(TransferWindow, merge_logIntoItself_doublesItAndTheTitleSaysSo)
 
 TEST_F(TransferWindow, merge_fileOfSectionsOnly_saysThereWereNoNewEntries)
 {
-    openAtStartUp();
-    prompt.openNames = {write("Sections.dat", kRunHead)};
+    openRunLog();
+    prompt.openNames = {writeLog("Sections.dat", kRunHead)};
     trigger(cmd::Merge);
     EXPECT_EQ(prompt.lines(), std::vector<std::string>{"Orvanta: There were no new entries in that file!"});
     EXPECT_EQ(title(), "The Orvanta - Run, 3/3 entries");
@@ -206,10 +170,10 @@ TEST_F(TransferWindow, merge_fileOfSectionsOnly_saysThereWereNoNewEntries)
 
 TEST_F(TransferWindow, merge_keepsTheDayViewOnItsEntry)
 {
-    openAtStartUp();
+    openRunLog();
     window->switchToPage(1);
     state.dayEntry = 1;  // mar
-    prompt.openNames = {write("Early.dat", crlf({entryLine("01/01/02", "new year")}))};
+    prompt.openNames = {writeLog("Early.dat", crlf({entryLine("01/01/02", "new year")}))};
     trigger(cmd::Merge);
     EXPECT_EQ(state.dayEntry, 2);
     EXPECT_EQ(std::string(store->entry(state.dayEntry).routeText.view()), "mar");
@@ -217,7 +181,7 @@ TEST_F(TransferWindow, merge_keepsTheDayViewOnItsEntry)
 
 TEST_F(TransferWindow, archive_dialogOffersTheFirstEntrysYear_andArchivesTheChosenRange)
 {
-    const std::string log = openAtStartUp();
+    const std::string log = openRunLog();
     const std::string out = dir.file("Old.dat");
     prompt.saveNames = {out};
     QString dialogTitle, boxText;
@@ -253,7 +217,7 @@ TEST_F(TransferWindow, archive_dialogOffersTheFirstEntrysYear_andArchivesTheChos
 
 TEST_F(TransferWindow, archive_withTheBoxCleared_keepsTheEntriesAndSelectsThemAll)
 {
-    openAtStartUp();
+    openRunLog();
     store->entry(0).selected = 0;
     store->shownCount = 2;
     prompt.saveNames = {dir.file("Copy.dat")};
@@ -272,7 +236,7 @@ TEST_F(TransferWindow, archive_withTheBoxCleared_keepsTheEntriesAndSelectsThemAl
 
 TEST_F(TransferWindow, archive_cancelled_asksNothingAndChangesNothing)
 {
-    openAtStartUp();
+    openRunLog();
     ModalAnswer<ArchiveDialog> answer([](ArchiveDialog* dialog) { control<QAbstractButton>(dialog, 2)->click(); });
     trigger(cmd::Archive);
     ASSERT_TRUE(answer.answered());
@@ -283,7 +247,7 @@ TEST_F(TransferWindow, archive_cancelled_asksNothingAndChangesNothing)
 
 TEST_F(TransferWindow, archive_fileQuestionCancelled_changesNothing)
 {
-    openAtStartUp();
+    openRunLog();
     store->entry(1).selected = 0;
     prompt.saveNames = {std::nullopt};
     ModalAnswer<ArchiveDialog> answer([](ArchiveDialog* dialog) { control<QAbstractButton>(dialog, 1)->click(); });
@@ -297,7 +261,7 @@ TEST_F(TransferWindow, archive_fileQuestionCancelled_changesNothing)
 
 TEST_F(TransferWindow, archive_intoTheOpenLogByALink_isRefusedAndLosesNothing)
 {
-    const std::string log = openAtStartUp();
+    const std::string log = openRunLog();
     std::filesystem::create_symlink(log, dir.file("Alias.dat"));
     prompt.saveNames = {dir.file("Alias.dat")};
     ModalAnswer<ArchiveDialog> answer([](ArchiveDialog* dialog) { control<QAbstractButton>(dialog, 1)->click(); });
@@ -313,7 +277,7 @@ TEST_F(TransferWindow, archive_intoTheOpenLogByALink_isRefusedAndLosesNothing)
 
 TEST_F(TransferWindow, archive_ofALogWithoutEntries_offersThisYear)
 {
-    openAtStartUp(kRunHead);
+    openRunLog(kRunHead);
     QDate starting, ending;
     ModalAnswer<ArchiveDialog> answer([&](ArchiveDialog* dialog) {
         starting = dialog->startingPicker()->date();
@@ -328,7 +292,7 @@ TEST_F(TransferWindow, archive_ofALogWithoutEntries_offersThisYear)
 
 TEST_F(TransferWindow, archive_dayViewWhoseEntryLeft_showsTheLastEntry)
 {
-    openAtStartUp();
+    openRunLog();
     state.dayEntry = 0;  // feb, archived below
     prompt.saveNames = {dir.file("Old.dat")};
     ModalAnswer<ArchiveDialog> answer([](ArchiveDialog* dialog) {
@@ -345,7 +309,7 @@ TEST_F(TransferWindow, archive_dayViewWhoseEntryLeft_showsTheLastEntry)
 // its folder.
 TEST_F(TransferWindow, setDownloadFolder_startsInTheHotSyncFolder_andKeepsTheFileForTheSettings)
 {
-    openAtStartUp();
+    openRunLog();
     QSettings palm(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("U.S. Robotics"),
                    QStringLiteral("Pilot Desktop"));
     palm.setValue(QStringLiteral("Core/HotSyncPath"), QStringLiteral("/opt/palm/HotSync"));
@@ -371,7 +335,7 @@ TEST_F(TransferWindow, setDownloadFolder_startsInTheHotSyncFolder_andKeepsTheFil
 
 TEST_F(TransferWindow, setDownloadFolder_withoutThePalmDesktop_startsInNoFolder_andCancelClears)
 {
-    openAtStartUp();
+    openRunLog();
     settings.downloadLog = "/old/Orvanta/Download.dat";
     prompt.saveNames = {std::nullopt};
     trigger(cmd::SetDownloadFolder);
