@@ -25,17 +25,6 @@
 
 namespace {
 
-const char* const kRunLog =
-    "Sports List: 2\r\n"
-    "Running\tRMmpm\r\n"
-    "Cycling\tBKkph\r\n"
-    "Preferences: 2  1  1  1  1  1  0\r\n"
-    "Routes: 0\r\n"
-    "Keywords: 0\r\n"
-    "03/21/02\tTR\t5.2M\t45:30\t8:45\tRiver loop\tEasy day\r\n"
-    "03/22/02\tTB\t20K\t40:00\t30.0\tHills\t\r\n"
-    "03/23/02\tRR\t3.1M\t20:10\t6:30\tPark 5K\tRace\r\n";
-
 QString run(const QString& program, const QStringList& args)
 {
     QProcess process;
@@ -151,7 +140,7 @@ protected:
 
     std::vector<std::string> messages() const { return prompt.lines(); }
 
-    std::string logText = kRunLog;
+    std::string logText = guitest::kRunLog;
     std::string pdf = dir.file("out.pdf");
     DuringTheJob during;
 };
