@@ -20,12 +20,22 @@ std::int64_t civilDays(std::int64_t y, int m, int d)
 
 std::int64_t dayNumber(const CalendarDate& date)
 {
-    // Month numbers the calendar does not have (a typed 21) roll into the
-    // following years, so every text still lands on some day.
-    std::int64_t months = static_cast<std::int64_t>(date.year) * 12 + (date.month - 1);
-    std::int64_t year = months >= 0 ? months / 12 : (months - 11) / 12;
-    int month = static_cast<int>(months - year * 12) + 1;
-    return civilDays(year, month, 1) + (date.day - 1);
+    // Dates come in runs of the same month (a log's entries, a calendar's
+    // days): the first day of the month last asked about is kept.
+    static thread_local int lastYear = 1970;
+    static thread_local int lastMonth = 1;
+    static thread_local std::int64_t lastFirstDay = 0;
+    if (date.year != lastYear || date.month != lastMonth) {
+        // Month numbers the calendar does not have (a typed 21) roll into the
+        // following years, so every text still lands on some day.
+        std::int64_t months = static_cast<std::int64_t>(date.year) * 12 + (date.month - 1);
+        std::int64_t year = months >= 0 ? months / 12 : (months - 11) / 12;
+        int month = static_cast<int>(months - year * 12) + 1;
+        lastYear = date.year;
+        lastMonth = date.month;
+        lastFirstDay = civilDays(year, month, 1);
+    }
+    return lastFirstDay + (date.day - 1);
 }
 
 CalendarDate dateFromDayNumber(std::int64_t days)
