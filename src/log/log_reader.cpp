@@ -316,7 +316,7 @@ bool EntryParser::parse(std::string_view line, const LineFields& fields, bool re
     } else {
         bool slash = (line.size() > 1 && line[1] == '/') || (line.size() > 2 && line[2] == '/');
         accepted = fields.hasTab && slash;
-        if (accepted)
+        if (accepted && !parseTwoDigitDate(fields[0], format, date))
             date = parseDate(fields[0], format);
     }
     if (!accepted) {

@@ -62,11 +62,6 @@ int daysBetween(const CalendarDate& later, const CalendarDate& earlier)
     return static_cast<int>(dayNumber(later) - dayNumber(earlier));
 }
 
-int expandYear(int twoDigitYear)
-{
-    return twoDigitYear < 50 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
-}
-
 namespace {
 
 // One "%d" of scanf: blanks skipped, an optional sign, then digits. Returns
@@ -102,17 +97,8 @@ CalendarDate parseDate(std::string_view text, DateFormat format)
     // "%d/%d/%d": numbers that are missing stay 0.
     int parts[3] = {0, 0, 0};
     // Nearly every date is "nn/nn/nn": read that form straight away.
-    if (text.size() >= 8 && isDigit(text[0]) && isDigit(text[1]) && text[2] == '/' && isDigit(text[3]) &&
-        isDigit(text[4]) && text[5] == '/' && isDigit(text[6]) && isDigit(text[7]) &&
-        (text.size() == 8 || !isDigit(text[8]))) {
-        auto two = [&text](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
-        const int first = two(0), second = two(3);
-        CalendarDate date;
-        date.year = expandYear(two(6));
-        date.month = format == DateFormat::MonthFirst ? first : second;
-        date.day = format == DateFormat::MonthFirst ? second : first;
+    if (CalendarDate date; parseTwoDigitDate(text, format, date))
         return date;
-    }
     std::size_t pos = 0;
     for (int k = 0; k < 3; ++k) {
         if (k > 0) {
