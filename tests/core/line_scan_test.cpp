@@ -66,7 +66,7 @@ TEST_P(SplitFieldsTable, splitsAtTabsAsAnEntryLineIsSplit)
     EXPECT_EQ(row.hasNul, fields.hasNul);
 }
 
-const std::string kLong(40, 'x');  // longer than two steps of the scan
+const std::string kLong(40, 'x');  // longer than two steps of the scan taken together
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SplitFieldsTable,
@@ -84,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
                                {"1", "2", "3", "4", "5", "6", "7"}, true},
                       FieldRow{"tabsBeyondSixteenBytes", kLong + "\t" + kLong + "\t" + kLong, {kLong, kLong, kLong}},
                       FieldRow{"tabOnAStepBoundary", std::string(15, 'a') + "\t" + std::string(16, 'b') + "\tc",
-                               {std::string(15, 'a'), std::string(16, 'b'), "c"}}),
+                               {std::string(15, 'a'), std::string(16, 'b'), "c"}},
+                      FieldRow{"tabsAroundADoubleStep", std::string(31, 'a') + "\t\t" + std::string(29, 'b') + "\t",
+                               {std::string(31, 'a'), "", std::string(29, 'b'), ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every line and every field of a text, as the splitter gives them.
