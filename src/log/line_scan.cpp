@@ -9,17 +9,17 @@
 namespace {
 
 // A tab, a line end or a NUL: the only bytes that change how a line reads.
-bool isSpecial(char c)
+bool isMarkByte(char c)
 {
     return c == '\t' || c == '\n' || c == '\r' || c == '\0';
 }
 
-// Calls take(offset, byte) for each special byte of text[0, size) in order,
-// until it returns true; gives that offset, or size. Sixteen bytes are
-// looked at together where the processor allows, so a line costs about its
-// length over sixteen steps plus one per tab.
+// Calls take(offset, byte) for each mark byte (tab, line end, NUL) of
+// text[0, size) in order, until it returns true; gives that offset, or size.
+// Thirty-two bytes are looked at together where the processor allows, so a
+// line costs about its length over thirty-two turns plus one per tab.
 template <typename Take>
-std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
+std::size_t forEachMarkByte(const char* text, std::size_t size, Take take)
 {
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -27,7 +27,7 @@ std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i nul = _mm_setzero_si128();
-    auto specials = [&](std::size_t at) {
+    auto markBytesAt = [&](std::size_t at) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
         const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, tab), _mm_cmpeq_epi8(bytes, lf)),
                                           _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, nul)));
@@ -35,7 +35,7 @@ std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
     };
     // Two steps at a time: a line of a log is a few of them.
     for (; i + 32 <= size; i += 32) {
-        std::uint32_t mask = specials(i) | (specials(i + 16) << 16);
+        std::uint32_t mask = markBytesAt(i) | (markBytesAt(i + 16) << 16);
         while (mask != 0) {
             const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
             mask &= mask - 1;
@@ -44,7 +44,7 @@ std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
         }
     }
     for (; i + 16 <= size; i += 16) {
-        unsigned mask = specials(i);
+        unsigned mask = markBytesAt(i);
         while (mask != 0) {
             const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
             mask &= mask - 1;
@@ -54,7 +54,7 @@ std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
     }
 #endif
     for (; i < size; ++i)
-        if (isSpecial(text[i]) && take(i, text[i]))
+        if (isMarkByte(text[i]) && take(i, text[i]))
             return i;
     return size;
 }
@@ -64,7 +64,7 @@ std::size_t forEachSpecial(const char* text, std::size_t size, Take take)
 LineScan scanLine(const char* text, std::size_t size, char lineEnd)
 {
     LineScan scan;
-    scan.stop = forEachSpecial(text, size, [&scan, lineEnd](std::size_t at, char c) {
+    scan.stop = forEachMarkByte(text, size, [&scan, lineEnd](std::size_t at, char c) {
         if (c == '\t') {
             if (scan.tabCount < LineFields::kMaxFields)
                 scan.tabs[scan.tabCount++] = at;
