@@ -4,7 +4,7 @@
 #   make sanitize   build with AddressSanitizer + UBSan in build-asan/ and run the tests
 #   make bench      build, then run the benchmarks
 #   make bench-start  build, then time the whole start against a bare Qt window
-#   make fuzz       build the libFuzzer targets with clang in build-fuzz/ and run
+#   make fuzz       build the libFuzzer targets (FIT, CSV, the log's lines) with clang in build-fuzz/ and run
 #                   each for FUZZ_RUNS executions (a million by default)
 #   make dist       build, then lay out build/dist/Orvanta/ with the manual and pack it
 #   make check-install  make dist, then install the tarball on a virtual display as a person would
@@ -69,9 +69,10 @@ bench-start: deps build
 fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j$(JOBS)
-	@set -e; for name in fit csv; do \
+	@set -e; for name in fit csv lines; do \
 		mkdir -p $(FUZZ_DIR)/corpus-$$name; \
-		case $$name in fit) seeds=tests/data/fit/*.fit ;; csv) seeds=tests/data/import/*.csv ;; esac; \
+		case $$name in fit) seeds=tests/data/fit/*.fit ;; csv) seeds=tests/data/import/*.csv ;; \
+			lines) seeds=tests/data/*.dat ;; esac; \
 		cp $$seeds $(FUZZ_DIR)/corpus-$$name/; \
 		echo "== fuzz_$$name, $(FUZZ_RUNS) runs"; \
 		$(FUZZ_DIR)/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=4096 -print_final_stats=1 \

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
 #include "log_entry.h"
 
@@ -39,6 +40,13 @@ public:
         return m_items[i];
     }
     std::size_t capacity() const { return m_capacity; }
+    // Exchanges the records of two tables whole, without copying any.
+    void swap(EntryTable& other) noexcept
+    {
+        std::swap(m_items, other.m_items);
+        std::swap(m_capacity, other.m_capacity);
+        std::swap(m_made, other.m_made);
+    }
 
 private:
     // Making a record is not a change anyone can see: it is the empty record

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 #include "messages.h"
@@ -77,21 +79,16 @@ void readSportLine(std::string_view line, SportDef& sport, const ReadOptions& op
     sport.calorieIndex = calorieIndexFor(sport.name.view(), options.calorieSportNames);
 }
 
-bool holdsNul(std::string_view line)
-{
-    return line.find('\0') != std::string_view::npos;
-}
-
 // Takes up to count lines after a header, handing the first limit of them to
 // take and passing over the rest, so the lines after the section stay in step.
 template <typename Take>
-bool takeSection(LineSplitter& lines, long count, std::size_t limit, Take take)
+bool takeSection(LineSplitter& lines, LineFields& fields, long count, std::size_t limit, Take take)
 {
     bool overflow = false;
     std::string_view line;
-    for (long i = 0; i < count && lines.next(line); ++i) {
+    for (long i = 0; i < count && lines.next(line, fields); ++i) {
         // A NUL cuts the text there (the tables keep C strings): say so.
-        overflow |= holdsNul(line);
+        overflow |= fields.hasNul;
         if (static_cast<std::size_t>(i) < limit)
             take(static_cast<std::size_t>(i), line);
         else
@@ -198,6 +195,35 @@ bool LineSplitter::next(std::string_view& line)
     return true;
 }
 
+bool LineSplitter::next(std::string_view& line, LineFields& fields)
+{
+    if (m_start >= m_size)
+        return false;
+    char* const text = m_text + m_start;
+    const std::size_t available = m_size - m_start;
+    const LineScan scan = scanLine(text, available, m_lineFeeds ? '\n' : '\r');
+    std::size_t length = scan.stop;
+    m_start += scan.stop + 1;
+    if (scan.crCount == 1 && scan.lastCr + 1 == scan.stop) {
+        --length;  // the usual CR LF (only with line feeds can a CR be inside a line)
+    } else if (scan.crCount > 0) {
+        // CRs inside the line go, and its fields are found again without them.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            if (text[i] != '\r')
+                text[kept++] = text[i];
+        length = kept;
+        text[length] = '\0';
+        line = std::string_view(text, length);
+        fields = splitFields(line);
+        return true;
+    }
+    text[length] = '\0';
+    line = std::string_view(text, length);
+    fieldsFromScan(text, length, scan, fields);
+    return true;
+}
+
 std::vector<std::string_view> splitLines(std::string& buffer)
 {
     std::vector<std::string_view> lines;
@@ -208,82 +234,112 @@ std::vector<std::string_view> splitLines(std::string& buffer)
     return lines;
 }
 
-void resolveEntrySport(LogEntry& entry, LogStore& store)
+namespace {
+
+// An entry's sport by the letter of its kindSport (already cut to its
+// width), and its distance number from its distanceText (the same), as
+// reading its line gives them. Sets currentSport when a letter is looked up.
+void resolveSport(LogEntry& entry, std::string_view kindSport, std::string_view distanceText, LogStore& store,
+                  const std::uint16_t* sportOfLetter)
 {
-    entry.sportIndex = entry.kindSport.size() < 2 ? 0 : store.resolveSportByLetter(entry.kindSport[1]);
+    if (kindSport.size() < 2) {
+        entry.sportIndex = 0;
+    } else if (sportOfLetter) {
+        entry.sportIndex = sportOfLetter[static_cast<unsigned char>(kindSport[1])];
+        store.currentSport = entry.sportIndex;
+    } else {
+        entry.sportIndex = store.resolveSportByLetter(kindSport[1]);
+    }
     const SportUnits units = store.unitsOf(entry.sportIndex);
     entry.distance = 0.0f;
-    if (units.distanceUnits != DistanceUnit::None && !entry.distanceText.empty()) {
-        float number = readNumber(entry.distanceText.view());
-        std::string_view text = entry.distanceText.view();
-        char last = text.back();
+    if (units.distanceUnits != DistanceUnit::None && !distanceText.empty()) {
+        float number = readNumber(distanceText);
+        char last = distanceText.back();
         if (last == 'K' || last == 'M' || last == 'Y' || last == 'm')
             number = fromMiles(toMiles(number, unitFromSuffix(last)), units.distanceUnits);
         entry.distance = number;
     }
 }
 
-bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool& badData, LogStore& store,
-                    UserPrompt& prompt)
+// What the entry lines of one read share, made once rather than for each
+// line: the warning hook of the time normaliser and the sport of each letter.
+class EntryParser {
+public:
+    EntryParser(LogStore& store, UserPrompt& prompt)
+        : m_store(store), m_prompt(prompt), m_warnings([&prompt](const std::string& text) {
+              prompt.message(kInputErrorCaption, text, UserPrompt::Icon::Warning);
+          })
+    {
+        sportsChanged();
+    }
+
+    // After the sports list changed: the last sport with a letter is the one
+    // the letter names, as resolveSportByLetter finds it.
+    void sportsChanged()
+    {
+        std::fill(std::begin(m_sportOfLetter), std::end(m_sportOfLetter), std::uint16_t{0});
+        for (std::uint16_t i = 0; i <= m_store.sportCount && i <= LogStore::kMaxSports; ++i)
+            m_sportOfLetter[static_cast<unsigned char>(m_store.sports[i].letter)] = i;
+    }
+
+    bool parse(std::string_view line, const LineFields& fields, bool relative, LogEntry& entry, bool& badData);
+
+private:
+    LogStore& m_store;
+    UserPrompt& m_prompt;
+    InputWarning m_warnings;
+    std::uint16_t m_sportOfLetter[256];
+};
+
+bool EntryParser::parse(std::string_view line, const LineFields& fields, bool relative, LogEntry& entry,
+                        bool& badData)
 {
     entry.clear();
     if (line.empty())
         return false;
     // A NUL would end the stored texts early and drop the rest of the line
     // unseen: the line is rejected, with the warning.
-    if (holdsNul(line)) {
+    if (fields.hasNul) {
         badData = true;
         return false;
     }
 
     CalendarDate date;
-    const DateFormat format = store.preferences.dateFormat();
-    const InputWarning warnings = [&prompt](const std::string& text) {
-        prompt.message(kInputErrorCaption, text, UserPrompt::Icon::Warning);
-    };
+    const DateFormat format = m_store.preferences.dateFormat();
     bool accepted = false;
     if (relative) {
         accepted = line.size() >= 2 && line[0] == '-' && line[1] >= '0' && line[1] <= '9';
         if (accepted) {
             long n = std::strtol(std::string(line.substr(1, 12)).c_str(), nullptr, 10);
-            date = addDays(store.trainingReference, -static_cast<int>(n > 1000000 ? 1000000 : n));
+            date = addDays(m_store.trainingReference, -static_cast<int>(n > 1000000 ? 1000000 : n));
         }
     } else {
-        bool hasTab = line.find('\t') != std::string_view::npos;
         bool slash = (line.size() > 1 && line[1] == '/') || (line.size() > 2 && line[2] == '/');
-        accepted = hasTab && slash;
-        if (accepted)
-            date = parseDate(line.substr(0, line.find('\t')), format);
+        accepted = fields.hasTab && slash;
+        if (accepted && !parseTwoDigitDate(fields[0], format, date))
+            date = parseDate(fields[0], format);
     }
     if (!accepted) {
         badData = true;
-        if (prompt.shiftHeld())
-            prompt.message(msg::kBadEntryCaption, std::string(line), UserPrompt::Icon::None);
+        if (m_prompt.shiftHeld())
+            m_prompt.message(msg::kBadEntryCaption, std::string(line), UserPrompt::Icon::None);
         return false;
-    }
-
-    std::string_view fields[7];
-    std::size_t start = 0;
-    for (int f = 0; f < 7 && start <= line.size(); ++f) {
-        std::size_t tab = line.find('\t', start);
-        fields[f] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (tab == std::string_view::npos)
-            break;
-        start = tab + 1;
     }
 
     if (relative)
         entry.dateText.setPlain(formatDate(date, format));
     else
         entry.dateText.setPlain(fields[0]);
-    entry.kindSport.setPlain(fields[1]);
-    entry.distanceText.setPlain(fields[2]);
-    resolveEntrySport(entry, store);
+    const std::string_view kindSport = fields[1].substr(0, FixedText<4>::capacity);
+    const std::string_view distanceText = fields[2].substr(0, FixedText<10>::capacity);
+    entry.kindSport.setPlain(kindSport);
+    entry.distanceText.setPlain(distanceText);
+    resolveSport(entry, kindSport, distanceText, m_store, m_sportOfLetter);
 
     if (!fields[3].empty()) {
         char time[kTimeTextRoom];
         std::size_t length = 0;
-        entry.minutes = readTime(fields[3].substr(0, FixedText<10>::capacity), warnings, time, length);
+        entry.minutes = readTime(fields[3].substr(0, FixedText<10>::capacity), m_warnings, time, length);
         entry.timeText.setPlain(std::string_view(time, length));
     }
     entry.paceText.setPlain(fields[4]);
@@ -293,10 +349,24 @@ bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool&
     // The week and month come from the stored text, the sort key from the date
     // as read; they differ only when the field was longer than its width.
     const bool textDiffers = relative || fields[0].size() > FixedText<10>::capacity;
-    deriveDateFields(entry, textDiffers ? parseDate(entry.dateText.view(), format) : date, store.weekOrigin);
+    deriveDateFields(entry, textDiffers ? parseDate(entry.dateText.view(), format) : date, m_store.weekOrigin);
     entry.dateKey = dateKeyOf(date);
     entry.selected = 1;
     return true;
+}
+
+}  // namespace
+
+void resolveEntrySport(LogEntry& entry, LogStore& store)
+{
+    resolveSport(entry, entry.kindSport.view(), entry.distanceText.view(), store, nullptr);
+}
+
+bool parseEntryLine(std::string_view line, bool relative, LogEntry& entry, bool& badData, LogStore& store,
+                    UserPrompt& prompt)
+{
+    EntryParser parser(store, prompt);
+    return parser.parse(line, splitFields(line), relative, entry, badData);
 }
 
 namespace {
@@ -316,10 +386,11 @@ ReadResult reportOpenFailure(const LogStore& store, UserPrompt& prompt, bool isD
 
 // Walks the lines of a log from its first, filling the store; returns whether any line was
 // rejected or cut away at a limit.
-bool readSections(LineSplitter& lines, std::string_view line, LogStore& store, UserPrompt& prompt,
+bool readSections(LineSplitter& lines, std::string_view line, LineFields& fields, LogStore& store, UserPrompt& prompt,
                   const ReadOptions& options)
 {
     bool badData = false;
+    EntryParser parser(store, prompt);
     do {
         if (line.empty())
             break;
@@ -328,20 +399,21 @@ bool readSections(LineSplitter& lines, std::string_view line, LogStore& store, U
         if (!header) {
             if (store.isFull())
                 badData = true;
-            else if (parseEntryLine(line, false, store.entry(store.entryCount), badData, store, prompt))
+            else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData))
                 ++store.entryCount;
         } else if (startsWith(line, "Sports List:")) {
-            badData |= holdsNul(line);
+            badData |= fields.hasNul;
             store.resetSportNone();
             long n = sectionCount(line, "Sports List: %d");
             std::size_t taken = 0;
-            badData |= takeSection(lines, n, LogStore::kMaxSports, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, fields, n, LogStore::kMaxSports, [&](std::size_t i, std::string_view text) {
                 readSportLine(text, store.sports[i + 1], options);
                 taken = i + 1;
             });
             store.sportCount = static_cast<std::uint16_t>(taken);
+            parser.sportsChanged();
         } else if (startsWith(line, "Preferences:")) {
-            badData |= holdsNul(line);
+            badData |= fields.hasNul;
             std::string text(line.substr(0, 200));
             auto& v = store.preferences.values;
             std::sscanf(text.c_str(), "Preferences: %d %d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4],
@@ -350,7 +422,7 @@ bool readSections(LineSplitter& lines, std::string_view line, LogStore& store, U
         } else if (startsWith(line, "Routes:")) {
             long n = sectionCount(line, "Routes: %d");
             std::size_t taken = 0;
-            badData |= takeSection(lines, n, LogStore::kMaxRoutes, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, fields, n, LogStore::kMaxRoutes, [&](std::size_t i, std::string_view text) {
                 store.routes[i].text = text.substr(0, 611);
                 taken = i + 1;
             });
@@ -358,17 +430,17 @@ bool readSections(LineSplitter& lines, std::string_view line, LogStore& store, U
         } else if (startsWith(line, "Keywords")) {
             long n = sectionCount(line, "Keywords: %d");
             std::size_t taken = 0;
-            badData |= takeSection(lines, n, LogStore::kMaxKeywords, [&](std::size_t i, std::string_view text) {
+            badData |= takeSection(lines, fields, n, LogStore::kMaxKeywords, [&](std::size_t i, std::string_view text) {
                 store.keywords[i].text = text;
                 taken = i + 1;
             });
             store.keywordCount = static_cast<std::uint16_t>(taken);
         } else if (store.isFull()) {
             badData = true;  // the store holds no more; the warning says some were lost
-        } else if (parseEntryLine(line, false, store.entry(store.entryCount), badData, store, prompt)) {
+        } else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData)) {
             ++store.entryCount;
         }
-    } while (lines.next(line));
+    } while (lines.next(line, fields));
     return badData;
 }
 
@@ -414,12 +486,13 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
         // taken one line at a time, so no file costs more than its bytes.
         LineSplitter lines(buffer);
         std::string_view first;
-        if (!lines.next(first) || !startsWith(first, "Sports List:")) {
+        LineFields fields;
+        if (!lines.next(first, fields) || !startsWith(first, "Sports List:")) {
             inform(prompt, msg::kNotALog);
             return ReadResult::NotALog;
         }
         try {
-            badData = readSections(lines, first, store, prompt, options);
+            badData = readSections(lines, first, fields, store, prompt, options);
         } catch (const std::bad_alloc&) {
             inform(prompt, msg::kNoMemory);
             return ReadResult::ReadFailed;

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "line_scan.h"
 #include "log_store.h"
 #include "user_prompt.h"
 
@@ -49,6 +50,8 @@ public:
     explicit LineSplitter(std::string& buffer);
     // The next line; false at the end of the text.
     bool next(std::string_view& line);
+    // The same, split into its fields in the same pass over its bytes.
+    bool next(std::string_view& line, LineFields& fields);
 
 private:
     char* m_text;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -30,6 +31,25 @@ void LogStore::resetSportNone()
     sports[0] = SportDef{};
     sports[0].name = "None";
     sports[0].letter = ' ';
+}
+
+void LogStore::takeReadFrom(LogStore& read)
+{
+    entries.swap(read.entries);
+    entryCount = read.entryCount;
+    shownCount = read.shownCount;
+    std::copy(std::begin(read.sports), std::end(read.sports), std::begin(sports));
+    sportCount = read.sportCount;
+    std::move(std::begin(read.routes), std::end(read.routes), std::begin(routes));
+    routeCount = read.routeCount;
+    std::copy(std::begin(read.keywords), std::end(read.keywords), std::begin(keywords));
+    keywordCount = read.keywordCount;
+    preferences = read.preferences;
+    weekOrigin = read.weekOrigin;
+    fileName = read.fileName;
+    displayName = read.displayName;
+    modified = read.modified;
+    currentSport = read.currentSport;
 }
 
 std::uint16_t LogStore::resolveSportByLetter(char letter)

@@ -51,6 +51,10 @@ public:
     void clearForRead();
     // Sport 0 back to "None".
     void resetSportNone();
+    // Takes over everything a reading of the log fills (entries, sports,
+    // routes, keywords, preferences, names, modified, currentSport) from a
+    // store that read it; read keeps this store's former entries.
+    void takeReadFrom(LogStore& read);
 
     std::uint16_t resolveSportByLetter(char letter);
     std::uint16_t resolveSportByName(std::string_view name);

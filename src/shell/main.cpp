@@ -6,10 +6,12 @@
 #include <clocale>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "log/clock.h"
 #include "log/log_store.h"
 #include "shell/app_context.h"
+#include "shell/early_log_read.h"
 #include "shell/logic/app_settings.h"
 #include "shell/logic/command_line.h"
 #include "shell/main_window.h"
@@ -60,6 +62,15 @@ int main(int argc, char** argv)
     store->setFileName(settings.defaultLog);
     if (named)
         store->setFileName(*named);
+    // The log is read on a thread of its own while the window is made; the
+    // window takes it over once it shows.
+    std::unique_ptr<EarlyLogRead> early;
+    if (!store->fileName.empty()) {
+        ReadOptions options;
+        options.isDefaultLog = true;
+        options.calorieSportNames = settings.calorieSportNames();
+        early = std::make_unique<EarlyLogRead>(store->fileName, std::move(options));
+    }
 
     QtUserPrompt prompt;
     SystemClock clock;
@@ -80,7 +91,10 @@ int main(int argc, char** argv)
     // running waits until it is done.
     instance.setReadyCheck([&window] { return window.readyForHandOver(); });
     instance.setOpenLogProvider([&store] { return QFile::decodeName(store->fileName.c_str()); });
-    QTimer::singleShot(0, &window, [&window] { window.startUp(); });
+    QTimer::singleShot(0, &window, [&window, &early] {
+        window.startUp(early.get());
+        early.reset();
+    });
     const int code = app.exec();
     settingsStore.sync();
     return code;

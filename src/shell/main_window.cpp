@@ -11,6 +11,7 @@
 #include "log/log_reader.h"
 #include "log/messages.h"
 #include "shell/date_typing.h"
+#include "shell/early_log_read.h"
 #include "shell/entry_commands.h"
 #include "shell/logic/shortcut.h"
 #include "shell/logic/unsaved_changes.h"
@@ -203,12 +204,16 @@ bool MainWindow::leaveLog()
     return true;
 }
 
-void MainWindow::readNamedLog(bool atStartUp)
+void MainWindow::readNamedLog(bool atStartUp, EarlyLogRead* early)
 {
-    ReadOptions options;
-    options.isDefaultLog = atStartUp;
-    options.calorieSportNames = m_context.settings.calorieSportNames();
-    readLog(m_context.store, m_context.prompt, options);
+    if (early) {
+        early->finish(m_context.store, m_context.prompt);
+    } else {
+        ReadOptions options;
+        options.isDefaultLog = atStartUp;
+        options.calorieSportNames = m_context.settings.calorieSportNames();
+        readLog(m_context.store, m_context.prompt, options);
+    }
     m_context.store.shownCount = m_context.store.entryCount;
     updateTitle();
 }
@@ -228,11 +233,11 @@ void MainWindow::refreshAfterRead()
     }
 }
 
-void MainWindow::startUp()
+void MainWindow::startUp(EarlyLogRead* early)
 {
     const CommandScope running(*this);
     if (!m_context.store.fileName.empty()) {
-        readNamedLog(true);
+        readNamedLog(true, early);
         // Reading at start-up fills the lists and leaves the page as it is:
         // the form, with the focus in its date, so a workout can be typed at once.
         reloadPages();

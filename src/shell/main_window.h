@@ -15,6 +15,7 @@
 class QTabBar;
 struct PrintRequest;
 class QAction;
+class EarlyLogRead;
 
 // Menu command ids, as the menu and the accelerators know them.
 namespace cmd {
@@ -78,8 +79,10 @@ public:
     ~MainWindow() override;
 
     // After the window is shown: reads the log named at start-up, or asks
-    // for one when none is named.
-    void startUp();
+    // for one when none is named. With early, that log has been read
+    // already (or is being read) while the window was made: it is taken
+    // from there.
+    void startUp(EarlyLogRead* early = nullptr);
     // A log handed over by a later start: leaves the current log (which may
     // be declined), then opens path and comes to the front.
     bool openHandedOver(const std::string& path);
@@ -163,7 +166,7 @@ private:
     Page* ensurePage(int index);
     void layoutPages();
     void refreshAfterRead();
-    void readNamedLog(bool atStartUp);
+    void readNamedLog(bool atStartUp, EarlyLogRead* early = nullptr);
     void emptyLog();
     void setDisplayModeChecks();
     // The Select page at work (main_window_select.cpp).

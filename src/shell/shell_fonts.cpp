@@ -3,6 +3,7 @@
 #include "views/paint_style.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QString>
 #include <QStringList>
 
@@ -21,11 +22,28 @@ QFont makeFont(const char* face, int cellHeight, QFont::Weight weight, QFont::St
 QFont ShellFonts::atCellHeight(QFont font, int cellHeight)
 {
     font.setHintingPreference(QFont::PreferFullHinting);
-    for (int pixels = cellHeight; pixels > cellHeight / 2; --pixels) {
+    // Each size tried loads a font engine, a noticeable part of the start.
+    // A cell never shrinks as the pixel size grows, so the largest size that
+    // fits is found from any first guess; a cell is about 1.15 pixel sizes,
+    // which usually makes the guess right and two sizes enough.
+    const int lowest = cellHeight / 2 + 1;
+    auto fits = [&font, cellHeight](int pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).height() <= cellHeight)
-            break;
+        return QFontMetrics(font).height() <= cellHeight;
+    };
+    int pixels = std::clamp((cellHeight * 100 + 57) / 115, lowest, cellHeight);
+    if (fits(pixels)) {
+        while (pixels < cellHeight && fits(pixels + 1))
+            ++pixels;
+    } else {
+        do
+            --pixels;
+        while (pixels >= lowest && !fits(pixels));
+        // None fitting leaves the smallest size tried, just over half the cell.
+        if (pixels < lowest)
+            pixels = lowest;
     }
+    font.setPixelSize(pixels);
     return font;
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 
-#include <QList>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class QSocketNotifier;
 
 // One running program per user. The first start listens on a per-user local
 // socket; a later start hands it a log path and waits until the running one
 // has opened it (or declined), then the running one raises its window.
+// Plain local sockets of the system, watched by the event loop: a start then
+// loads no network library at all.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +36,7 @@ public:
     enum class Role { Running, Later, Alone };
     Role listen();
     // Why listen() gave Alone, for the warning.
-    QString errorString() const { return m_server.errorString(); }
+    QString errorString() const { return m_error; }
 
     // As a later start: sends path (may be empty: then nothing is sent) and
     // waits for the answer. Returns whether a running instance was reached.
@@ -53,16 +56,22 @@ public:
     std::optional<QString> queryOpenLog(int timeoutMs = 5000);
 
 private:
+    struct Caller;
     void onNewConnection();
-    void onReadyRead(QLocalSocket* socket);
+    void onReadyRead(Caller* caller);
     void serveWaiting();
+    bool listenAt(const QString& path);
+    void close();
 
     QString m_name;
-    QLocalServer m_server;  // a child too, so it moves with this object's thread
+    QString m_error;
+    int m_listener = -1;                   // the listening socket while this one runs
+    QString m_listenedPath;                // its path, removed again on closing
+    QSocketNotifier* m_accepting = nullptr;  // a child, so it moves with this object's thread
     std::function<void(const QString&)> m_handler;
     std::function<QString()> m_openLog;
     std::function<bool()> m_ready;
-    QTimer m_retry;                           // tries the waiting paths again while they are held
-    QList<QPointer<QLocalSocket>> m_waiting;  // connected callers, oldest first
+    QTimer m_retry;                                 // tries the waiting paths again while they are held
+    std::vector<std::unique_ptr<Caller>> m_waiting;  // connected callers, oldest first
     bool m_serving = false;
 };

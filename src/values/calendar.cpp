@@ -20,12 +20,22 @@ std::int64_t civilDays(std::int64_t y, int m, int d)
 
 std::int64_t dayNumber(const CalendarDate& date)
 {
-    // Month numbers the calendar does not have (a typed 21) roll into the
-    // following years, so every text still lands on some day.
-    std::int64_t months = static_cast<std::int64_t>(date.year) * 12 + (date.month - 1);
-    std::int64_t year = months >= 0 ? months / 12 : (months - 11) / 12;
-    int month = static_cast<int>(months - year * 12) + 1;
-    return civilDays(year, month, 1) + (date.day - 1);
+    // Dates come in runs of the same month (a log's entries, a calendar's
+    // days): the first day of the month last asked about is kept.
+    static thread_local int lastYear = 1970;
+    static thread_local int lastMonth = 1;
+    static thread_local std::int64_t lastFirstDay = 0;
+    if (date.year != lastYear || date.month != lastMonth) {
+        // Month numbers the calendar does not have (a typed 21) roll into the
+        // following years, so every text still lands on some day.
+        std::int64_t months = static_cast<std::int64_t>(date.year) * 12 + (date.month - 1);
+        std::int64_t year = months >= 0 ? months / 12 : (months - 11) / 12;
+        int month = static_cast<int>(months - year * 12) + 1;
+        lastYear = date.year;
+        lastMonth = date.month;
+        lastFirstDay = civilDays(year, month, 1);
+    }
+    return lastFirstDay + (date.day - 1);
 }
 
 CalendarDate dateFromDayNumber(std::int64_t days)
@@ -50,11 +60,6 @@ CalendarDate addDays(const CalendarDate& date, int days)
 int daysBetween(const CalendarDate& later, const CalendarDate& earlier)
 {
     return static_cast<int>(dayNumber(later) - dayNumber(earlier));
-}
-
-int expandYear(int twoDigitYear)
-{
-    return twoDigitYear < 50 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
 }
 
 namespace {
@@ -92,17 +97,8 @@ CalendarDate parseDate(std::string_view text, DateFormat format)
     // "%d/%d/%d": numbers that are missing stay 0.
     int parts[3] = {0, 0, 0};
     // Nearly every date is "nn/nn/nn": read that form straight away.
-    if (text.size() >= 8 && isDigit(text[0]) && isDigit(text[1]) && text[2] == '/' && isDigit(text[3]) &&
-        isDigit(text[4]) && text[5] == '/' && isDigit(text[6]) && isDigit(text[7]) &&
-        (text.size() == 8 || !isDigit(text[8]))) {
-        auto two = [&text](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
-        const int first = two(0), second = two(3);
-        CalendarDate date;
-        date.year = expandYear(two(6));
-        date.month = format == DateFormat::MonthFirst ? first : second;
-        date.day = format == DateFormat::MonthFirst ? second : first;
+    if (CalendarDate date; parseTwoDigitDate(text, format, date))
         return date;
-    }
     std::size_t pos = 0;
     for (int k = 0; k < 3; ++k) {
         if (k > 0) {

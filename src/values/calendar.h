@@ -28,7 +28,10 @@ CalendarDate addDays(const CalendarDate& date, int days);
 int daysBetween(const CalendarDate& later, const CalendarDate& earlier);
 
 // Applies the two-digit year window: 50..99 are 19yy, 0..49 are 20yy.
-int expandYear(int twoDigitYear);
+inline int expandYear(int twoDigitYear)
+{
+    return twoDigitYear < 50 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
+}
 // The years that window holds: a date outside them would come back from a
 // log file in another century.
 inline constexpr int kFirstFileYear = 1950;
@@ -41,6 +44,22 @@ inline bool dateFitsFile(const CalendarDate& date)
 // "%d/%d/%d" read as month/day/year or day/month/year, then the year window.
 // Numbers that are missing are 0.
 CalendarDate parseDate(std::string_view text, DateFormat format);
+// The form nearly every date has, "nn/nn/nn" not followed by a digit, read
+// as parseDate reads it; false for any other text. Inline, so that a caller
+// reading many dates keeps them in registers.
+inline bool parseTwoDigitDate(std::string_view text, DateFormat format, CalendarDate& date)
+{
+    auto digit = [&text](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (!(text.size() >= 8 && digit(0) && digit(1) && text[2] == '/' && digit(3) && digit(4) && text[5] == '/' &&
+          digit(6) && digit(7) && (text.size() == 8 || !digit(8))))
+        return false;
+    auto two = [&text](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
+    const int first = two(0), second = two(3);
+    date.year = expandYear(two(6));
+    date.month = format == DateFormat::MonthFirst ? first : second;
+    date.day = format == DateFormat::MonthFirst ? second : first;
+    return true;
+}
 // "MM/dd/yy" or "dd/MM/yy".
 std::string formatDate(const CalendarDate& date, DateFormat format);
 

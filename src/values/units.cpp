@@ -1,6 +1,7 @@
 #include "units.h"
 
 #include <charconv>
+#include <cstdint>
 
 char unitSuffix(DistanceUnit unit)
 {
@@ -95,6 +96,35 @@ float readNumber(std::string_view text)
     // Only plain decimal numbers: no "inf", "nan" or hexadecimal forms.
     if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
         return 0.0f;
+    // A plain number of up to seven digits, as nearly every distance and
+    // pace is: its digits make an exact float and so does the power of ten
+    // below them, so one division gives the float nearest the decimal, which
+    // is what from_chars gives too.
+    {
+        static constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+        std::uint32_t digits = 0;
+        int count = 0;
+        int decimals = 0;
+        bool point = false;
+        std::size_t k = i;
+        for (; k < text.size() && count <= 7; ++k) {
+            const char c = text[k];
+            if (c >= '0' && c <= '9') {
+                digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
+                ++count;
+                decimals += point;
+            } else if (c == '.' && !point) {
+                point = true;
+            } else {
+                break;
+            }
+        }
+        const bool exponent = k < text.size() && (text[k] == 'e' || text[k] == 'E');
+        if (count > 0 && count <= 7 && !exponent) {
+            const float value = static_cast<float>(digits) / kPowersOfTen[decimals];
+            return negative ? -value : value;
+        }
+    }
     float value = 0.0f;
     const char* begin = text.data() + i;
     auto result = std::from_chars(begin, text.data() + text.size(), value, std::chars_format::general);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -303,5 +305,45 @@ INSTANTIATE_TEST_SUITE_P(
         MissingRow{"onlyPace", "", "", "8:00", MissingValue::Pace, MissingValue::Nothing},
         MissingRow{"none", "", "", "", MissingValue::Time, MissingValue::Nothing}),
     [](const ::testing::TestParamInfo<MissingRow>& info) { return std::string(info.param.name); });
+
+// A time already in the form formatting gives is read straight from its
+// parts; the same time written another way (a stray point after it, which
+// is dropped) goes the long way. Both must give the same float, bit for bit, and the short way must
+// keep its text.
+TEST(ReadTime, normalisedTimesGiveTheFloatOfTheLongWay)
+{
+    auto bits = [](float value) {
+        std::uint32_t b = 0;
+        std::memcpy(&b, &value, sizeof b);
+        return b;
+    };
+    char text[32];
+    char padded[32];
+    for (int hours : {0, 1, 9, 10, 23, 99}) {
+        for (int minutes = 0; minutes < 60; ++minutes) {
+            for (int seconds = 0; seconds < 60; ++seconds) {
+                for (int tenth : {0, 1, 5, 9}) {
+                    if (hours > 0)
+                        std::snprintf(text, sizeof text, "%d:%02d:%02d", hours, minutes, seconds);
+                    else if (minutes > 0)
+                        std::snprintf(text, sizeof text, "%d:%02d", minutes, seconds);
+                    else
+                        continue;  // "0:ss" is not a normalised form with one digit of minutes
+                    std::string normalised = text;
+                    if (tenth > 0)
+                        normalised += "." + std::to_string(tenth);
+                    std::snprintf(padded, sizeof padded, "%s.", normalised.c_str());
+                    std::string kept = normalised;
+                    const float shortWay = parseTime(kept, true);
+                    ASSERT_EQ(bits(parseTime(std::string_view(padded))), bits(shortWay)) << normalised;
+                    ASSERT_EQ(normalised, kept);
+                    std::string approximate = "~" + normalised;
+                    ASSERT_EQ(bits(shortWay), bits(parseTime(approximate, true))) << approximate;
+                    ASSERT_EQ("~" + normalised, approximate);
+                }
+            }
+        }
+    }
+}
 
 }  // namespace

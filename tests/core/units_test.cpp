@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -259,5 +261,80 @@ TEST_F(CommaLocale, readingNumbersIgnoresTheLocale)
     std::string kph = "~12.5";
     EXPECT_NEAR(96.56064f / 12.5f, minutesPerMile(kph, PaceUnit::KmPerHour), 1e-5f);
 }
+
+
+// Short numbers are read without from_chars: every one must come out as the
+// very float from_chars gives, bit for bit, or distances would change.
+float byFromChars(std::string_view text)
+{
+    float value = 0.0f;
+    if (std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general).ec != std::errc())
+        return 0.0f;
+    return value;
+}
+
+std::uint32_t bitsOf(float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+TEST(ReadNumber, shortNumbersAreTheFloatFromCharsGives)
+{
+    // Numbers of up to five digits with the point anywhere among them.
+    char text[16];
+    for (int digits = 1; digits <= 5; ++digits) {
+        int limit = 1;
+        for (int k = 0; k < digits; ++k)
+            limit *= 10;
+        for (int value = 0; value < limit; value += 1 + value / 997) {
+            for (int point = 0; point <= digits; ++point) {
+                std::snprintf(text, sizeof text, "%0*d", digits, value);
+                std::string number(text);
+                number.insert(static_cast<std::size_t>(point), ".");
+                ASSERT_EQ(bitsOf(byFromChars(number)), bitsOf(readNumber(number))) << number;
+            }
+        }
+    }
+}
+
+struct FromCharsRow {
+    const char* name;
+    const char* text;
+};
+
+void PrintTo(const FromCharsRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class FromCharsTable : public ::testing::TestWithParam<FromCharsRow> {};
+
+TEST_P(FromCharsTable, readsAsFromCharsDoes)
+{
+    const std::string_view text = GetParam().text;
+    std::string_view number = text;
+    bool negative = false;
+    if (!number.empty() && number[0] == '~')
+        number.remove_prefix(1);
+    if (!number.empty() && (number[0] == '-' || number[0] == '+')) {
+        negative = number[0] == '-';
+        number.remove_prefix(1);
+    }
+    const float expected = negative ? -byFromChars(number) : byFromChars(number);
+    EXPECT_EQ(bitsOf(expected), bitsOf(readNumber(text)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, FromCharsTable,
+    ::testing::Values(FromCharsRow{"unitAfterTheNumber", "26.2M"}, FromCharsRow{"sevenDigits", "1234567"},
+                      FromCharsRow{"eightDigits", "12345678"}, FromCharsRow{"sevenDecimals", ".1234567"},
+                      FromCharsRow{"eightDecimals", "0.12345678"}, FromCharsRow{"exponent", "5e3"},
+                      FromCharsRow{"exponentAfterPoint", "2.5E-1"}, FromCharsRow{"bareE", "7e"},
+                      FromCharsRow{"secondPointEnds", "12.5.3"}, FromCharsRow{"trailingPoint", "7."},
+                      FromCharsRow{"approximate", "~13.1"}, FromCharsRow{"negativeZero", "-0"},
+                      FromCharsRow{"leadingZeros", "0000000001.5"}, FromCharsRow{"pointAlone", "."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -179,6 +180,34 @@ TEST_F(SingleInstanceTest, theNameIsFreeOnceTheRunningOneHasEnded)
     }
     SingleInstance next(socketName());
     EXPECT_EQ(next.listen(), SingleInstance::Role::Running);
+}
+
+TEST_F(SingleInstanceTest, onlyItsOwnUserMayConnect)
+{
+    SingleInstance running(socketName());
+    ASSERT_EQ(running.listen(), SingleInstance::Role::Running);
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(QFile::encodeName(socketName()).constData(), &info));
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(static_cast<mode_t>(S_IRWXU), info.st_mode & 0777);
+}
+
+TEST_F(SingleInstanceTest, aCallerSendingEndlessBytesIsCutOffAndOthersAreStillServed)
+{
+    RunningInstance running(socketName());
+    ASSERT_TRUE(running.listening());
+
+    QLocalSocket flood;
+    flood.connectToServer(socketName());
+    ASSERT_TRUE(flood.waitForConnected(5000));
+    flood.write(QByteArray(100 * 1024, 'x'));
+    flood.flush();
+    flood.waitForDisconnected(5000);
+    EXPECT_NE(QLocalSocket::ConnectedState, flood.state()) << "no line end within 64 KiB: not one of us";
+
+    SingleInstance later(socketName());
+    EXPECT_TRUE(later.handOver(QStringLiteral("/logs/run.dat")));
+    EXPECT_EQ(std::vector<std::string>{"/logs/run.dat"}, running.paths());
 }
 
 // Sets environment variables for one test and puts them back afterwards.
