@@ -76,7 +76,7 @@ void paintWeekOf(benchmark::State& state, bool large, int weeks)
     if (!store)
         return;
     const AppSettings settings = defaultSettings();
-    const PaintStyle style = weekPaintStyle(settings, false);
+    const PaintStyle style = weekPaintStyle(viewSettingsOf(settings), false);
     QImage image(kPageClient, QImage::Format_RGB32);
     WeekRequest request;
     request.weekViewWeeks = weeks;
@@ -114,7 +114,7 @@ void paintDayOf(benchmark::State& state, bool large)
     const LogStore* store = chosenLog(state, large);
     if (!store)
         return;
-    const PaintStyle style = dayPaintStyle(defaultSettings(), false);
+    const PaintStyle style = dayPaintStyle(viewSettingsOf(defaultSettings()), false);
     QImage image(kPageClient, QImage::Format_RGB32);
     const int entry = store->entryCount - 1;
     for (auto _ : state) {
@@ -184,7 +184,7 @@ void paintGraphOf(benchmark::State& state, bool large, int type)
     if (!store)
         return;
     const AppSettings settings = defaultSettings();
-    const PaintStyle style = graphPaintStyle(settings, false);
+    const PaintStyle style = graphPaintStyle(viewSettingsOf(settings), false);
     QImage image(kPageClient, QImage::Format_RGB32);
     GraphRequest request;
     request.graphPeriod = 3;

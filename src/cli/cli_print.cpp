@@ -204,7 +204,7 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     }
     const std::unique_ptr<QGuiApplication> app = offscreenApplication();
     const GraphRequest graph = print.graph;
-    print = printRequestFrom(*settings, request.page, *store);
+    print = printRequestFrom(viewSettingsOf(*settings), request.page, *store);
     if (request.page == PrintPage::Graph)
         print.graph = graph;
     const CalendarDate today = SystemClock().today();

@@ -5,6 +5,7 @@
 
 #include "dialogs/print_dialog_setup.h"
 #include "log/messages.h"
+#include "shell/logic/app_settings.h"
 #include "shell/logic/print_setup.h"
 #include "shell/main_window.h"
 #include "shell/pages/graph_page.h"
@@ -46,7 +47,7 @@ void discardOutputFile(const QPrinter& printer)
 PrintRequest MainWindow::printRequest(int pageIndex, const PrintPages& pages)
 {
     const PrintPage kind = printPageOf(pageIndex);
-    PrintRequest request = printRequestFrom(m_context.settings, kind, m_context.store);
+    PrintRequest request = printRequestFrom(viewSettingsOf(m_context.settings), kind, m_context.store);
     request.range = PrintRange{pages.first, pages.last};
     // The views print what they show.
     if (kind == PrintPage::Totals) {

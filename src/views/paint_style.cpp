@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "shell/logic/app_settings.h"
+#include "views/logic/view_settings.h"
 #include "views/logic/week_data.h"
 
 namespace {
 
-PaintStyle baseStyle(const AppSettings& settings, bool printing, const QLocale& locale)
+PaintStyle baseStyle(const ViewSettings& settings, bool printing, const QLocale& locale)
 {
     PaintStyle style;
     style.printing = printing;
@@ -21,7 +21,7 @@ PaintStyle baseStyle(const AppSettings& settings, bool printing, const QLocale& 
 
 }  // namespace
 
-PaintStyle weekPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale)
+PaintStyle weekPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale)
 {
     PaintStyle style = baseStyle(settings, printing, locale);
     style.fontName = QString::fromLatin1(settings.fontNameWeek.c_str());
@@ -29,7 +29,7 @@ PaintStyle weekPaintStyle(const AppSettings& settings, bool printing, const QLoc
     return style;
 }
 
-PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale)
+PaintStyle dayPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale)
 {
     PaintStyle style = baseStyle(settings, printing, locale);
     style.fontName = QString::fromLatin1(settings.fontNameDay.c_str());
@@ -37,7 +37,7 @@ PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLoca
     return style;
 }
 
-PaintStyle graphPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale)
+PaintStyle graphPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale)
 {
     PaintStyle style = baseStyle(settings, printing, locale);
     style.fontName = QStringLiteral("Ariel");

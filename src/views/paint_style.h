@@ -8,7 +8,7 @@
 
 #include "log/log_store.h"
 
-struct AppSettings;
+struct ViewSettings;
 class QPainter;
 
 // How a view is drawn: for the screen or the printer, in which face and
@@ -23,12 +23,12 @@ struct PaintStyle {
 
 // The week view's style from the settings ("FontName: Week", "FontSize:
 // Week", the sport colours).
-PaintStyle weekPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+PaintStyle weekPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale = QLocale());
 // The day view's style ("FontName: Day", "FontSize: Day").
-PaintStyle dayPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+PaintStyle dayPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale = QLocale());
 
 // The graph's style: its own face, "Ariel", bold at fixed sizes; the sport colours.
-PaintStyle graphPaintStyle(const AppSettings& settings, bool printing, const QLocale& locale = QLocale());
+PaintStyle graphPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale = QLocale());
 
 // A colour kept as 0x00BBGGRR.
 QColor colorFromBgr(std::uint32_t bgr);

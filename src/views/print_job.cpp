@@ -5,11 +5,10 @@
 #include <algorithm>
 
 #include "log/log_store.h"
-#include "shell/logic/app_settings.h"
-#include "shell/logic/graph_settings.h"
 #include "views/day_painter.h"
 #include "views/graph_painter.h"
 #include "views/logic/day_data.h"
+#include "views/logic/view_settings.h"
 #include "views/print_tables.h"
 #include "views/week_painter.h"
 
@@ -81,7 +80,7 @@ QString printJobName(PrintPage page)
     return QStringLiteral("Orvanta: ") + printWindowName(page);
 }
 
-PrintRequest printRequestFrom(const AppSettings& settings, PrintPage page, const LogStore& store,
+PrintRequest printRequestFrom(const ViewSettings& settings, PrintPage page, const LogStore& store,
                               const QLocale& locale)
 {
     PrintRequest request;
@@ -98,7 +97,7 @@ PrintRequest printRequestFrom(const AppSettings& settings, PrintPage page, const
     request.graph.graphPeriod = settings.graphPeriod;
     request.graph.type = settings.graphType;
     request.graph.sport = settings.graphSport;
-    request.graph.calories = calorieSettingsOf(settings);
+    request.graph.calories = settings.calories;
     return request;
 }
 

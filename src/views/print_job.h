@@ -11,8 +11,8 @@
 #include "views/paint_style.h"
 
 class QPagedPaintDevice;
-struct AppSettings;
 class LogStore;
+struct ViewSettings;
 
 // Printing: the log and the totals as ruled tables laid out page by page,
 // and the day cards, the week sheet and the graph through their painters.
@@ -66,7 +66,7 @@ struct PrintRequest {
 // A request with the fonts, styles and view settings taken from settings
 // (printing flags set); the caller still sets the range, the totals lines
 // (buildTotals), the week's first week and today, and the graph's first period.
-PrintRequest printRequestFrom(const AppSettings& settings, PrintPage page, const LogStore& store,
+PrintRequest printRequestFrom(const ViewSettings& settings, PrintPage page, const LogStore& store,
                               const QLocale& locale = QLocale());
 
 // Whether the page prints with the "Printing in Progress..." window and its

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "dialogs/print_progress_window.h"
+#include "shell/logic/app_settings.h"
 #include "shell/main_window.h"
 #include "shell/print_monitor.h"
 #include "main_window_rig.h"
@@ -307,7 +308,7 @@ protected:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
-        const PrintRequest request = printRequestFrom(settings, PrintPage::Log, *store);
+        const PrintRequest request = printRequestFrom(viewSettingsOf(settings), PrintPage::Log, *store);
         PrintMonitor monitor(*window, printer, true);
         EXPECT_FALSE(window->isEnabled());
         EXPECT_TRUE(monitor.progressWindow()->isVisible());

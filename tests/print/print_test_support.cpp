@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "log/log_store.h"
-#include "shell/logic/app_settings.h"
+#include "views/logic/view_settings.h"
 
 namespace printtest {
 
@@ -62,7 +62,7 @@ QImage PdfFile::image(int page) const
 PrintRequest defaultRequest(PrintPage page)
 {
     const auto empty = std::make_unique<LogStore>();
-    PrintRequest request = printRequestFrom(AppSettings{}, page, *empty, QLocale::c());
+    PrintRequest request = printRequestFrom(ViewSettings{}, page, *empty, QLocale::c());
     request.logName = QStringLiteral("/logs/test.dat");
     return request;
 }

@@ -49,7 +49,7 @@ protected:
     QImage render(const QString& name, int entry, bool printing, QRect* area)
     {
         const DayCard card = buildDayCard(log.store, entry);
-        const PaintStyle style = dayPaintStyle(settings, printing, QLocale::c());
+        const PaintStyle style = dayPaintStyle(viewSettingsOf(settings), printing, QLocale::c());
         return renderArea(
             name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
             [&](QPainter& painter, const QRect& r) { paintDay(painter, r, card, style); }, area);

@@ -52,7 +52,7 @@ protected:
     QImage render(const QString& name, const GraphData& d, bool printing = false, QSize size = QSize(638, 453),
                   QRect* area = nullptr)
     {
-        const PaintStyle style = graphPaintStyle(settings, printing);
+        const PaintStyle style = graphPaintStyle(viewSettingsOf(settings), printing);
         return renderArea(
             name, size, printing ? kPrinterDpi : kScreenDpi, 10,
             [&](QPainter& p, const QRect& a) { paintGraph(p, a, d, style); }, area);

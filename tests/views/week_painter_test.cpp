@@ -80,7 +80,7 @@ protected:
 
     QImage render(const QString& name, const WeekData& week, bool printing, QRect* area)
     {
-        const PaintStyle style = weekPaintStyle(settings, printing, QLocale::c());
+        const PaintStyle style = weekPaintStyle(viewSettingsOf(settings), printing, QLocale::c());
         return renderArea(
             name, printing ? kPaperArea : kScreenArea, printing ? kPrinterDpi : kScreenDpi, 20,
             [&](QPainter& painter, const QRect& r) { paintWeek(painter, r, week, style); }, area);
@@ -222,7 +222,7 @@ TEST_F(WeekPainterTest, aTinyArea_drawsNothingOutsideIt)
         for (bool printing : {false, true}) {
             SCOPED_TRACE(weeks * 10 + printing);
             const WeekData week = data(weeks);
-            const PaintStyle style = weekPaintStyle(settings, printing, QLocale::c());
+            const PaintStyle style = weekPaintStyle(viewSettingsOf(settings), printing, QLocale::c());
             QRect area;
             const QImage image = renderArea(
                 "week_tiny", QSize(40, 30), printing ? kPrinterDpi : kScreenDpi, 20,

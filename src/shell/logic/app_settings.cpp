@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/logic/graph_settings.h"
+
 namespace {
 
 // The longest texts the settings keep: a 32-byte name buffer and a 260-byte
@@ -186,6 +188,26 @@ AppSettings defaultSettings()
         settings.sportColors[i] = kColorTable[i];
     settings.calorieFactors.assign(std::begin(kDefaultFactors), std::end(kDefaultFactors));
     return settings;
+}
+
+ViewSettings viewSettingsOf(const AppSettings& settings)
+{
+    ViewSettings view;
+    view.sportColors = settings.sportColors;
+    view.fontNamePrinting = settings.fontNamePrinting;
+    view.fontSizePrinting = settings.fontSizePrinting;
+    view.fontNameDay = settings.fontNameDay;
+    view.fontSizeDay = settings.fontSizeDay;
+    view.fontNameWeek = settings.fontNameWeek;
+    view.fontSizeWeek = settings.fontSizeWeek;
+    view.weekViewWeeks = settings.weekViewWeeks;
+    view.selectionDisplayMode = settings.selectionDisplayMode;
+    view.totalPeriod = settings.totalPeriod;
+    view.graphPeriod = settings.graphPeriod;
+    view.graphType = settings.graphType;
+    view.graphSport = settings.graphSport;
+    view.calories = calorieSettingsOf(settings);
+    return view;
 }
 
 float fixedWeightOf(const std::string& calorieKeyword)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "log/settings_store.h"
+#include "views/logic/view_settings.h"
 
 struct CalorieFactor {
     std::string sport;  // at most 31 characters
@@ -63,6 +64,9 @@ AppSettings loadSettings(SettingsStore& store, const ScreenRect& workArea);
 // Writes the settings back (not the log): the window's normal rectangle, the
 // download log when set, the page states, colours, calorie pairs and fonts.
 void writeSettings(SettingsStore& store, const AppSettings& settings, const ScreenRect& normalWindow);
+
+// What the views draw with, taken from settings.
+ViewSettings viewSettingsOf(const AppSettings& settings);
 
 // "%f" of the calorie keyword; 0 when it does not start with a number.
 float fixedWeightOf(const std::string& calorieKeyword);

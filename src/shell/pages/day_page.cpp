@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "shell/logic/app_settings.h"
 #include "views/day_painter.h"
 #include "views/logic/day_data.h"
 
@@ -63,7 +64,7 @@ void DayPage::paintView(QPainter& painter, const QRect& area)
     // The week view opens at the week of the entry seen here.
     if (entry >= 0)
         m_context.state.weekFirst = m_context.store.entry(static_cast<std::size_t>(entry)).weekIndex;
-    paintDay(painter, area, buildDayCard(m_context.store, entry), dayPaintStyle(m_context.settings, false));
+    paintDay(painter, area, buildDayCard(m_context.store, entry), dayPaintStyle(viewSettingsOf(m_context.settings), false));
 }
 
 void DayPage::placeControls(QSize client)

@@ -214,7 +214,7 @@ GraphRequest GraphPage::prepareDrawing()
 void GraphPage::paintView(QPainter& painter, const QRect& area)
 {
     const GraphRequest request = prepareDrawing();
-    paintGraph(painter, area, buildGraphData(m_context.store, request), graphPaintStyle(m_context.settings, false));
+    paintGraph(painter, area, buildGraphData(m_context.store, request), graphPaintStyle(viewSettingsOf(m_context.settings), false));
 }
 
 void GraphPage::placeControls(QSize client)

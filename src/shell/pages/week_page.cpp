@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "shell/logic/app_settings.h"
 #include "views/logic/week_data.h"
 #include "views/week_painter.h"
 
@@ -120,7 +121,7 @@ void WeekPage::paintView(QPainter& painter, const QRect& area)
     request.weekViewWeeks = settings.weekViewWeeks;
     request.selectionDisplayMode = settings.selectionDisplayMode;
     request.today = m_context.clock.today();
-    paintWeek(painter, area, buildWeekData(m_context.store, request), weekPaintStyle(settings, false));
+    paintWeek(painter, area, buildWeekData(m_context.store, request), weekPaintStyle(viewSettingsOf(settings), false));
 }
 
 void WeekPage::placeControls(QSize client)
