@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -22,30 +20,20 @@
 #include "shell/print_monitor.h"
 #include "main_window_rig.h"
 #include "shell_rig.h"
+#include "pdf_tools.h"
 #include "temp_dir.h"
 
 namespace {
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 int pdfPageCount(const std::string& path)
 {
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                          .match(run(QStringLiteral("pdfinfo"), {QString::fromStdString(path)}));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
+    return pdftools::pageCount(QString::fromStdString(path));
 }
 
 std::string pdfText(const std::string& path)
 {
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")})
-        .toStdString();
+    return pdftools::text(QString::fromStdString(path)).toStdString();
 }
 
 // Keeps a printed file in the build folder for a look by eye.

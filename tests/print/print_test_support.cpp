@@ -1,27 +1,14 @@
 #include "print_test_support.h"
 
 #include <QPdfWriter>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <memory>
 
 #include "log/log_store.h"
+#include "pdf_tools.h"
 #include "views/logic/view_settings.h"
 
 namespace printtest {
-
-namespace {
-
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
 
 PdfFile::PdfFile(int dpi, const QPageSize& paper) : m_dpi(dpi), m_paper(paper) {}
 
@@ -36,24 +23,18 @@ PrintResult PdfFile::print(const LogStore& store, const PrintRequest& request, c
 
 int PdfFile::pageCount() const
 {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path()}));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
+    return pdftools::pageCount(path());
 }
 
 QString PdfFile::text(int page) const
 {
-    QStringList args{QStringLiteral("-layout")};
-    if (page > 0)
-        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    args << path() << QStringLiteral("-");
-    return run(QStringLiteral("pdftotext"), args);
+    return pdftools::text(path(), page);
 }
 
 QImage PdfFile::image(int page) const
 {
     const QString stem = m_dir.filePath(QStringLiteral("page%1").arg(page));
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(m_dpi),
+    pdftools::run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(m_dpi),
                                      QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                                      QString::number(page), QStringLiteral("-singlefile"), path(), stem});
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
