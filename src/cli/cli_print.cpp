@@ -49,8 +49,7 @@ struct PrintCliRequest {
     std::optional<PrintRange> pages;
     QPageSize paper{QPageSize::Letter};
     TotalPeriod period = TotalPeriod::Week;
-    GraphCliRequest graph;  // its selection serves every page
-    std::optional<IsoDate> from;
+    GraphCliRequest graph;  // its selection serves every page; its --from starts the week page too
 };
 
 // "N-M" or "N", pages 1 to 9999 in order.
@@ -116,13 +115,6 @@ bool printRequest(const ParsedArgs& parsed, const std::string& currentDir, Print
             return false;
         }
         request.paper = QPageSize(paper->second == "a4" ? QPageSize::A4 : QPageSize::Letter);
-    }
-    if (auto from = parsed.options.find("from"); from != parsed.options.end()) {
-        request.from = parseIsoDate(from->second);
-        if (!request.from) {
-            problem = "--from wants a date as YYYY-MM-DD, not '" + from->second + "'";
-            return false;
-        }
     }
     if (graph)
         return graphRequest(parsed, currentDir, request.graph, problem);
@@ -214,10 +206,9 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     print.totalPeriod = request.period;
     print.totals = buildTotals(*store, request.period, localeMonthLabel);
     print.week.today = today;
-    print.week.firstWeek =
-        request.from ? weekIndexOf(CalendarDate{request.from->year, request.from->month, request.from->day},
-                                   store->weekOrigin)
-                     : initialWeekFirst(*store, -1, settings->weekViewWeeks, today);
+    const std::optional<CalendarDate>& from = request.graph.selection.from;
+    print.week.firstWeek = from ? weekIndexOf(*from, store->weekOrigin)
+                                : initialWeekFirst(*store, -1, settings->weekViewWeeks, today);
 
     QPdfWriter writer(QString::fromStdString(request.outPath));
     writer.setResolution(kPrintDpi);
