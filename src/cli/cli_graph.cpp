@@ -128,14 +128,7 @@ bool graphRequest(const ParsedArgs& parsed, const std::string& currentDir, Graph
             return false;
         }
     }
-    if (auto first = parsed.options.find("first"); first != parsed.options.end()) {
-        request.first = parseIsoDate(first->second);
-        if (!request.first) {
-            problem = "--first wants a date as YYYY-MM-DD, not '" + first->second + "'";
-            return false;
-        }
-    }
-    return true;
+    return dateOption(parsed, "first", request.first, problem);
 }
 
 int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSettings& settings,
@@ -167,8 +160,7 @@ int resolveGraph(const GraphCliRequest& request, LogStore& store, const AppSetti
 
     GraphFirsts firsts;
     if (request.first)
-        pickGraphDate(firsts, CalendarDate{request.first->year, request.first->month, request.first->day},
-                      store.weekOrigin);
+        pickGraphDate(firsts, *request.first, store.weekOrigin);
     graph.firstPeriod = graphFirstPeriod(firsts, store, -1, graph.graphPeriod, SystemClock().today());
     graph.calories = calorieSettingsOf(settings);
 

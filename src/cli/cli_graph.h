@@ -18,7 +18,7 @@ struct GraphCliRequest {
     std::string type = "time";
     std::string sport = "all";
     int graphPeriod = 0;  // index of 13w 27w 55w 111w 12m 25m 38m 51m
-    std::optional<IsoDate> first;
+    std::optional<CalendarDate> first;
     // The graph's --sport is the selection's sport too, unless it is all.
     SelectionOptions selection;
 };

@@ -146,21 +146,6 @@ bool textTest(const ParsedArgs& parsed, std::string_view name, const OperatorWor
     return true;
 }
 
-bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional<CalendarDate>& date,
-                std::string& problem)
-{
-    auto it = parsed.options.find(name);
-    if (it == parsed.options.end())
-        return true;
-    const std::optional<IsoDate> iso = parseIsoDate(it->second);
-    if (!iso) {
-        problem = "--" + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'";
-        return false;
-    }
-    date = CalendarDate{iso->year, iso->month, iso->day};
-    return true;
-}
-
 bool categoryOption(const ParsedArgs& parsed, int& category, std::string& problem)
 {
     auto it = parsed.options.find("category");
@@ -228,6 +213,21 @@ void defaultRange(const LogStore& store, SelectCriteria& criteria)
 }
 
 }  // namespace
+
+bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional<CalendarDate>& date,
+                std::string& problem)
+{
+    auto it = parsed.options.find(name);
+    if (it == parsed.options.end())
+        return true;
+    const std::optional<IsoDate> iso = parseIsoDate(it->second);
+    if (!iso) {
+        problem = "--" + name + " wants a date as YYYY-MM-DD, not '" + it->second + "'";
+        return false;
+    }
+    date = CalendarDate{iso->year, iso->month, iso->day};
+    return true;
+}
 
 bool parseSelectionOptions(const ParsedArgs& parsed, SelectionOptions& options, std::string& problem)
 {

@@ -51,6 +51,11 @@ struct SelectionOptions {
     std::optional<std::string> autofill;  // a memorized route's name
 };
 
+// The date option name as YYYY-MM-DD, left alone when absent; false with the
+// problem (a usage error) when malformed.
+bool dateOption(const ParsedArgs& parsed, const std::string& name, std::optional<CalendarDate>& date,
+                std::string& problem);
+
 // Reads the options from the command line; false with the problem (a usage
 // error) when one is malformed.
 bool parseSelectionOptions(const ParsedArgs& parsed, SelectionOptions& options, std::string& problem);
