@@ -137,53 +137,51 @@ bool exportRequest(const ParsedArgs& parsed, const std::string& currentDir, Expo
     return parseSelectionOptions(parsed, request.selection, problem);
 }
 
+// Builds the command's request from the words and runs it; words that do
+// not fit, or a run that finds its request does not fit the log, print the
+// problem with the command's usage.
+template <class Request, class Run>
+int runRequest(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,
+               bool (*build)(const ParsedArgs&, const std::string&, Request&, std::string&), Run run)
+{
+    Request request;
+    std::string problem;
+    if (!build(parsed, currentDir, request, problem))
+        return usageError(streams, problem, parsed.command);
+    const int status = run(request, streams, problem);
+    return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+}
+
+// For the commands whose run has no usage problem to find.
+template <class Request>
+int runRequest(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,
+               bool (*build)(const ParsedArgs&, const std::string&, Request&, std::string&),
+               int (*run)(const Request&, const CliStreams&))
+{
+    return runRequest(parsed, streams, currentDir, build,
+                      [run](const Request& request, const CliStreams& s, std::string&) { return run(request, s); });
+}
+
+bool listRequest(const ParsedArgs& parsed, const std::string& currentDir, ListRequest& request, std::string& problem)
+{
+    request.logPath = absolutePath(parsed.positional[0], currentDir);
+    return parseSelectionOptions(parsed, request.selection, problem);
+}
+
 int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
 {
-    if (parsed.command == "list") {
-        ListRequest list{absolutePath(parsed.positional[0], currentDir), {}};
-        std::string problem;
-        if (!parseSelectionOptions(parsed, list.selection, problem))
-            return usageError(streams, problem, parsed.command);
-        const int status = runList(list, streams, problem);
-        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
-    }
-    if (parsed.command == "totals") {
-        TotalsRequest totals;
-        std::string problem;
-        if (!totalsRequest(parsed, currentDir, totals, problem))
-            return usageError(streams, problem, parsed.command);
-        const int status = runTotals(totals, streams, problem);
-        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
-    }
-    if (parsed.command == "add") {
-        AddRequest add;
-        std::string problem;
-        if (!addRequest(parsed, currentDir, add, problem))
-            return usageError(streams, problem, parsed.command);
-        return runAdd(add, streams);
-    }
-    if (parsed.command == "merge") {
-        MergeRequest merge;
-        std::string problem;
-        if (!mergeRequest(parsed, currentDir, merge, problem))
-            return usageError(streams, problem, parsed.command);
-        return runMerge(merge, streams);
-    }
-    if (parsed.command == "archive") {
-        ArchiveRequest archive;
-        std::string problem;
-        if (!archiveRequest(parsed, currentDir, archive, problem))
-            return usageError(streams, problem, parsed.command);
-        return runArchive(archive, streams);
-    }
-    if (parsed.command == "graph") {
-        GraphCliRequest graph;
-        std::string problem;
-        if (!graphRequest(parsed, currentDir, graph, problem))
-            return usageError(streams, problem, parsed.command);
-        const int status = runGraph(graph, streams, problem);
-        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
-    }
+    if (parsed.command == "list")
+        return runRequest(parsed, streams, currentDir, listRequest, runList);
+    if (parsed.command == "totals")
+        return runRequest(parsed, streams, currentDir, totalsRequest, runTotals);
+    if (parsed.command == "add")
+        return runRequest(parsed, streams, currentDir, addRequest, runAdd);
+    if (parsed.command == "merge")
+        return runRequest(parsed, streams, currentDir, mergeRequest, runMerge);
+    if (parsed.command == "archive")
+        return runRequest(parsed, streams, currentDir, archiveRequest, runArchive);
+    if (parsed.command == "graph")
+        return runRequest(parsed, streams, currentDir, graphRequest, runGraph);
     if (parsed.command == "import")
         return runImportCommand(parsed, streams, currentDir);
 #ifdef ORV_CLI_PRINT
@@ -195,12 +193,7 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
 #endif
     if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
         return runCsvExportCommand(parsed, streams, currentDir);
-    ExportRequest request;
-    std::string problem;
-    if (!exportRequest(parsed, currentDir, request, problem))
-        return usageError(streams, problem, parsed.command);
-    const int status = runExport(request, streams, problem);
-    return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    return runRequest(parsed, streams, currentDir, exportRequest, runExport);
 }
 
 }  // namespace
