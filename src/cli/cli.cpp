@@ -137,6 +137,20 @@ bool exportRequest(const ParsedArgs& parsed, const std::string& currentDir, Expo
     return parseSelectionOptions(parsed, request.selection, problem);
 }
 
+// The status of a command's run, or its usage problem printed with the command's usage.
+int usageErrorOr(const CliStreams& streams, const ParsedArgs& parsed, int status, const std::string& problem)
+{
+    return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+}
+
+// A command that reads its own words.
+int runWhole(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,
+             int (*run)(const ParsedArgs&, const CliStreams&, const std::string&, std::string&))
+{
+    std::string problem;
+    return usageErrorOr(streams, parsed, run(parsed, streams, currentDir, problem), problem);
+}
+
 // Builds the command's request from the words and runs it; words that do
 // not fit, or a run that finds its request does not fit the log, print the
 // problem with the command's usage.
@@ -148,8 +162,7 @@ int runRequest(const ParsedArgs& parsed, const CliStreams& streams, const std::s
     std::string problem;
     if (!build(parsed, currentDir, request, problem))
         return usageError(streams, problem, parsed.command);
-    const int status = run(request, streams, problem);
-    return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
+    return usageErrorOr(streams, parsed, run(request, streams, problem), problem);
 }
 
 // For the commands whose run has no usage problem to find.
@@ -183,16 +196,13 @@ int runCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::s
     if (parsed.command == "graph")
         return runRequest(parsed, streams, currentDir, graphRequest, runGraph);
     if (parsed.command == "import")
-        return runImportCommand(parsed, streams, currentDir);
+        return runWhole(parsed, streams, currentDir, runImportCommand);
 #ifdef ORV_CLI_PRINT
-    if (parsed.command == "print") {
-        std::string problem;
-        const int status = runPrintCommand(parsed, streams, currentDir, problem);
-        return status == kExitUsage ? usageError(streams, problem, parsed.command) : status;
-    }
+    if (parsed.command == "print")
+        return runWhole(parsed, streams, currentDir, runPrintCommand);
 #endif
     if (auto format = parsed.options.find("format"); format != parsed.options.end() && format->second == "csv")
-        return runCsvExportCommand(parsed, streams, currentDir);
+        return runWhole(parsed, streams, currentDir, runCsvExportCommand);
     return runRequest(parsed, streams, currentDir, exportRequest, runExport);
 }
 

@@ -1,7 +1,5 @@
 #include "cli_import.h"
 
-#include "cli_selection.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +19,6 @@
 #include "log/log_writer.h"
 #include "log/messages.h"
 #include "paths.h"
-#include "usage.h"
 #include "values/latin1_text.h"
 
 namespace {
@@ -46,14 +43,6 @@ std::string formatted(const char* format, const std::string& a, int n)
 void inform(UserPrompt& prompt, const std::string& text)
 {
     prompt.message(msg::kCaption, text, UserPrompt::Icon::Information, UserPrompt::Buttons::Ok, UserPrompt::Answer::Ok);
-}
-
-int usageProblem(const CliStreams& streams, const std::string& problem, const char* command)
-{
-    const std::string text = "orvanta: " + problem + "\n\n" + commandUsage(command);
-    std::fwrite(text.data(), 1, text.size(), streams.err);
-    std::fflush(streams.err);
-    return kExitUsage;
 }
 
 // A command-line text (UTF-8) as the log holds it; nothing when a character
@@ -83,19 +72,21 @@ int flushOut(const CliStreams& streams, int status)
 
 }  // namespace
 
-int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
+int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,
+                     std::string& usageProblem)
 {
     // NAME=SPORT pairs: the workout's sport name (by sportKey) to a sport of the log.
     std::vector<std::pair<std::string, std::string>> maps;
     for (const std::string& pair : parsed.sportMaps) {
         const std::size_t equals = pair.find('=');
-        if (equals == std::string::npos)
-            return usageProblem(streams, "--sport-map wants NAME=SPORT, not '" + pair + "'", "import");
-        std::string problem;
-        const std::optional<std::string> name = latin1Argument(pair.substr(0, equals), problem);
-        const std::optional<std::string> sport = latin1Argument(pair.substr(equals + 1), problem);
+        if (equals == std::string::npos) {
+            usageProblem = "--sport-map wants NAME=SPORT, not '" + pair + "'";
+            return kExitUsage;
+        }
+        const std::optional<std::string> name = latin1Argument(pair.substr(0, equals), usageProblem);
+        const std::optional<std::string> sport = latin1Argument(pair.substr(equals + 1), usageProblem);
         if (!name || !sport)
-            return usageProblem(streams, problem, "import");
+            return kExitUsage;
         maps.emplace_back(*name, *sport);
     }
     const std::string logPath = absolutePath(parsed.positional[0], currentDir);
@@ -195,12 +186,12 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
     return flushOut(streams, failedFiles > 0 ? kExitSomeFilesFailed : kExitOk);
 }
 
-int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir)
+int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,
+                        std::string& usageProblem)
 {
     SelectionOptions selection;
-    std::string problem;
-    if (!parseSelectionOptions(parsed, selection, problem))
-        return usageProblem(streams, problem, "export");
+    if (!parseSelectionOptions(parsed, selection, usageProblem))
+        return kExitUsage;
     const std::string logPath = absolutePath(parsed.positional[0], currentDir);
     const std::string outPath = absolutePath(parsed.positional[1], currentDir);
 
@@ -212,8 +203,8 @@ int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, con
         inform(prompt, kExportOverLog);
         return kExitFailed;
     }
-    if (const int status = applySelectionOptions(selection, *store, prompt, problem); status != kExitOk)
-        return status == kExitUsage ? usageProblem(streams, problem, "export") : status;
+    if (const int status = applySelectionOptions(selection, *store, prompt, usageProblem); status != kExitOk)
+        return status;
     const std::string text = csvExportText(*store);
     std::FILE* file = std::fopen(outPath.c_str(), "wb");
     bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
