@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli_runner.h"
+#include "pdf_tools.h"
 #include "spring_log.h"
 
 namespace fs = std::filesystem;
@@ -18,37 +18,26 @@ namespace {
 // No display of any kind: the tool must not need one.
 const std::vector<std::string> kNoDisplay = {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
 
-std::string capture(const std::string& command)
+QString pdfPath(const fs::path& pdf)
 {
-    std::string out;
-    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
+    return QString::fromStdString(pdf.string());
 }
 
 int pageCount(const fs::path& pdf)
 {
-    const std::string info = capture("pdfinfo '" + pdf.string() + "' 2>/dev/null");
-    const std::size_t at = info.find("Pages:");
-    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+    return pdftools::pageCount(pdfPath(pdf));
 }
 
 std::string pageSize(const fs::path& pdf)
 {
-    const std::string info = capture("pdfinfo '" + pdf.string() + "' 2>/dev/null");
-    const std::size_t at = info.find("Page size:");
-    return at == std::string::npos ? "" : info.substr(at, info.find('\n', at) - at);
+    const QString info = pdftools::run(QStringLiteral("pdfinfo"), {pdfPath(pdf)});
+    return QRegularExpression(QStringLiteral("Page size:[^\n]*")).match(info).captured(0).toStdString();
 }
 
 // pdftotext of one page, or of all for page 0.
 std::string pdfText(const fs::path& pdf, int page = 0)
 {
-    const std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
-    return capture("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
+    return pdftools::text(pdfPath(pdf), page).toStdString();
 }
 
 bool has(const std::string& text, const std::string& part)
