@@ -179,30 +179,26 @@ int runPrintCommand(const ParsedArgs& parsed, const CliStreams& streams, const s
     const std::optional<AppSettings> settings = openLogWithUserSettings(*store, request.logPath, prompt);
     if (!settings)
         return kExitFailed;
-    store->selectAll();
-    PrintRequest print;
-    if (request.page == PrintPage::Graph) {
-        if (const int status = resolveGraph(request.graph, *store, *settings, prompt, print.graph, usageProblem);
-            status != kExitOk)
-            return status;
-    } else if (const int status = applySelectionOptions(request.graph.selection, *store, prompt, usageProblem);
-               status != kExitOk) {
+    GraphRequest graph;
+    if (const int status = request.page == PrintPage::Graph
+                               ? resolveGraph(request.graph, *store, *settings, prompt, graph, usageProblem)
+                               : applySelectionOptions(request.graph.selection, *store, prompt, usageProblem);
+        status != kExitOk)
         return status;
-    }
-    // Counted here: the selection options set the flags, not the count.
-    if (firstSelectedEntry(*store) < 0) {
+    // Found here: the selection options set the flags, not the count.
+    const int firstSelected = firstSelectedEntry(*store);
+    if (firstSelected < 0) {
         message(prompt, kNothingToPrint);
         return kExitFailed;
     }
     const std::unique_ptr<QGuiApplication> app = offscreenApplication();
-    const GraphRequest graph = print.graph;
-    print = printRequestFrom(viewSettingsOf(*settings), request.page, *store);
+    PrintRequest print = printRequestFrom(viewSettingsOf(*settings), request.page, *store);
     if (request.page == PrintPage::Graph)
         print.graph = graph;
     const CalendarDate today = SystemClock().today();
     print.range = request.pages.value_or(PrintRange{});
     if (request.page == PrintPage::Day && !request.pages)
-        print.range.first = firstSelectedEntry(*store) + 1;
+        print.range.first = firstSelected + 1;
     print.totalPeriod = request.period;
     print.totals = buildTotals(*store, request.period, localeMonthLabel);
     print.week.today = today;
