@@ -33,16 +33,6 @@ double metresPer(DistanceUnit unit)
     }
 }
 
-char lowerLatin1(char c)
-{
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (byte >= 'A' && byte <= 'Z')
-        return static_cast<char>(byte + 32);
-    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)
-        return static_cast<char>(byte + 32);
-    return c;
-}
-
 // A distance comparable within one sport: the number in the sport's units,
 // or for a sport without units the text's number in miles.
 float comparableDistance(const LogEntry& entry, const LogStore& store)

@@ -87,3 +87,11 @@ std::string latin1FromFileText(std::string_view text)
 {
     return isUtf8(text) ? utf8ToLatin1Lossy(text) : std::string(text);
 }
+
+char lowerLatin1(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return static_cast<char>(u + 0x20);
+    return c;
+}

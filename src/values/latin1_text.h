@@ -20,3 +20,6 @@ bool isUtf8(std::string_view text);
 // spreadsheet) in Latin-1: a text that is no UTF-8 is taken as Latin-1
 // already; '?' stands for every character Latin-1 lacks.
 std::string latin1FromFileText(std::string_view text);
+// Lower case of a Latin-1 byte: the ASCII letters and the accented capitals
+// (0xC0..0xDE, less the multiplication sign).
+char lowerLatin1(char c);

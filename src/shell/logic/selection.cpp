@@ -6,19 +6,10 @@
 #include "shell/logic/page_layout.h"
 #include "shell/logic/shell_state.h"
 #include "shell/logic/tab_fields.h"
+#include "values/latin1_text.h"
 #include "values/units.h"
 
 namespace {
-
-// Lower case of a Latin-1 byte: the ASCII letters and the accented capitals
-// (0xC0..0xDE, less the multiplication sign).
-char lowerLatin1(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
-        return static_cast<char>(u + 0x20);
-    return c;
-}
 
 std::string lowerText(std::string_view text)
 {
