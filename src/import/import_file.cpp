@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "civil_time.h"
 #include "csv_reader.h"
 #include "fit_reader.h"
 #include "import_messages.h"
