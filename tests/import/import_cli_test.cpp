@@ -105,7 +105,11 @@ TEST_F(CliImport, sportsAreMappedOrSkippedWithAMessage)
     const CliResult wrong = run({"import", "Log.dat", data("strava_activities.csv"), "--sport-map", "Run=Jogging"});
     EXPECT_EQ(wrong.exitCode, 1);
     EXPECT_EQ(wrong.err, "Orvanta: The log has no sport named \"Jogging\" (given in --sport-map).\n");
-    EXPECT_EQ(run({"import", "Log.dat", data("three_laps.tcx"), "--sport-map", "Run"}).exitCode, 2);
+    const CliResult malformed = run({"import", "Log.dat", data("three_laps.tcx"), "--sport-map", "Run"});
+    EXPECT_EQ(malformed.exitCode, 2);
+    EXPECT_EQ(malformed.out, "");
+    EXPECT_EQ(malformed.err.rfind("orvanta: --sport-map wants NAME=SPORT, not 'Run'\n\nUsage: orvanta import", 0), 0u)
+        << malformed.err;
 }
 
 TEST_F(CliImport, gpxAndTcxAndGarminFilesAreRead)
