@@ -17,7 +17,6 @@
 namespace {
 
 constexpr std::array<const char*, 5> kUnitNames = {"none", "miles", "km", "yards", "meters"};
-constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 
 std::optional<std::string> textOption(const ParsedArgs& parsed, const char* name)
 {
@@ -149,14 +148,10 @@ int runAdd(const AddRequest& request, const CliStreams& streams)
     // must be able to trust that the log was not changed.
     LogEntry entry;
     if (buildEntry(form, *store, entry) && !store->isFull()) {
-        std::string line = formatEntryLine(entry, false, *store);
-        line.resize(line.size() - 2);  // without its CR LF
-        line = latin1ToUtf8(line) + '\n';
+        const std::string line = printedEntryLine(entry, *store);
         std::fwrite(line.data(), 1, line.size(), streams.out);
-        if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-            std::fputs(kCantWriteOutput, streams.err);
+        if (flushOutput(streams) != kExitOk)
             return kExitFailed;
-        }
     }
     // An empty form or a full log is refused here, with its message.
     if (storeEntry(form, *store, downloadLog, prompt) < 0)

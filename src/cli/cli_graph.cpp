@@ -22,7 +22,6 @@ constexpr std::array<const char*, kGraphPeriodCount> kPeriodNames = {"13w", "27w
                                                                      "12m", "25m", "38m", "51m"};
 constexpr std::array<const char*, kGraphBuiltInTypes> kTypeShortNames = {"time", "distance", "pace", "workouts",
                                                                          "calories"};
-constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 
 // The type list's index of a type text or its short form; -1 when unknown.
 int typeIndex(const LogStore& store, const std::string& text)
@@ -187,9 +186,5 @@ int runGraph(const GraphCliRequest& request, const CliStreams& streams, std::str
     for (const GraphPeriod& period : data.periods)
         printLine(streams.out, periodLine(data, period));
     printLine(streams.out, axisLine(data));
-    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-        std::fputs(kCantWriteOutput, streams.err);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return flushOutput(streams);
 }

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
 
 std::string formatted(const char* format, const std::string& a)
@@ -59,15 +58,6 @@ std::optional<std::string> latin1Argument(const std::string& text, std::string& 
 bool isFlagSet(const ParsedArgs& parsed, const char* name)
 {
     return parsed.options.count(name) != 0;
-}
-
-int flushOut(const CliStreams& streams, int status)
-{
-    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-        std::fputs(kCantWriteOutput, streams.err);
-        return kExitFailed;
-    }
-    return status;
 }
 
 }  // namespace
@@ -178,12 +168,10 @@ int runImportCommand(const ParsedArgs& parsed, const CliStreams& streams, const 
             return kExitFailed;
     }
     for (const LogEntry& entry : entries) {
-        std::string line = formatEntryLine(entry, false, *store);
-        line.resize(line.size() - 2);  // without its CR LF
-        line = latin1ToUtf8(line) + '\n';
+        const std::string line = printedEntryLine(entry, *store);
         std::fwrite(line.data(), 1, line.size(), streams.out);
     }
-    return flushOut(streams, failedFiles > 0 ? kExitSomeFilesFailed : kExitOk);
+    return flushOutput(streams, failedFiles > 0 ? kExitSomeFilesFailed : kExitOk);
 }
 
 int runCsvExportCommand(const ParsedArgs& parsed, const CliStreams& streams, const std::string& currentDir,

@@ -26,7 +26,6 @@ constexpr std::array<PeriodName, 3> kPeriodNames = {{
     {"year", TotalPeriod::Year},
 }};
 
-constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 
 }  // namespace
 
@@ -79,9 +78,5 @@ int runTotals(const TotalsRequest& request, const CliStreams& streams, std::stri
         std::fwrite(text.data(), 1, text.size(), streams.out);
         std::fputc('\n', streams.out);
     }
-    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-        std::fputs(kCantWriteOutput, streams.err);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return flushOutput(streams);
 }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
-constexpr const char* kCantWriteOutput = "orvanta: can't write to standard output\n";
 
 // Reads path into the store as File > Open does. False when the read was
 // refused; its message has been printed.
@@ -38,14 +37,24 @@ bool wouldOverwriteLog(const ExportRequest& request, const LogStore& store)
     return fileExists(target) && sameFile(backup, request.logPath);
 }
 
-std::string withoutLineEnd(std::string line)
+}  // namespace
+
+std::string printedEntryLine(const LogEntry& entry, const LogStore& store)
 {
+    std::string line = formatEntryLine(entry, false, store);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
-    return line;
+    return latin1ToUtf8(line) + '\n';
 }
 
-}  // namespace
+int flushOutput(const CliStreams& streams, int status)
+{
+    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
+        std::fputs("orvanta: can't write to standard output\n", streams.err);
+        return kExitFailed;
+    }
+    return status;
+}
 
 int runList(const ListRequest& request, const CliStreams& streams, std::string& usageProblem)
 {
@@ -58,14 +67,10 @@ int runList(const ListRequest& request, const CliStreams& streams, std::string& 
     for (std::size_t i = 0; i < store->entryCount; ++i) {
         if (store->entry(i).selected == 0)
             continue;
-        std::string line = latin1ToUtf8(withoutLineEnd(formatEntryLine(store->entry(i), false, *store))) + '\n';
+        const std::string line = printedEntryLine(store->entry(i), *store);
         std::fwrite(line.data(), 1, line.size(), streams.out);
     }
-    if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-        std::fputs(kCantWriteOutput, streams.err);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return flushOutput(streams);
 }
 
 int runExport(const ExportRequest& request, const CliStreams& streams, std::string& usageProblem)

@@ -30,6 +30,13 @@ struct ExportRequest {
     SelectionOptions selection;  // --from and --to among them
 };
 
+// An entry as the tool prints it: its log line in UTF-8, ending in '\n'.
+std::string printedEntryLine(const LogEntry& entry, const LogStore& store);
+
+// Standard output flushed: status, or kExitFailed (with its message) when it
+// could not be written.
+int flushOutput(const CliStreams& streams, int status = kExitOk);
+
 // Both print only or write only the selected entries. A selection option
 // that does not fit the log is a usage error: kExitUsage with the problem.
 int runList(const ListRequest& request, const CliStreams& streams, std::string& usageProblem);
