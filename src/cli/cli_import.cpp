@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
-
 std::string formatted(const char* format, const std::string& a)
 {
     std::vector<char> text(std::strlen(format) + a.size() + 64);

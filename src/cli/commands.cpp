@@ -2,26 +2,15 @@
 
 #include <memory>
 
+#include "cli_open_log.h"
 #include "cli_prompt.h"
 #include "cli_settings.h"
-#include "log/log_reader.h"
 #include "log/log_store.h"
 #include "log/messages.h"
 #include "paths.h"
 #include "values/latin1_text.h"
 
 namespace {
-
-constexpr const char* kExportOverLog = "The export would overwrite the log it is taken from; choose another file.";
-
-// Reads path into the store as File > Open does. False when the read was
-// refused; its message has been printed.
-bool openLog(LogStore& store, const std::string& path, UserPrompt& prompt)
-{
-    store.clearForRead();
-    store.setFileName(path);
-    return readLog(store, prompt, ReadOptions{}) == ReadResult::Ok;
-}
 
 // Saving to outPath writes that file and, by the backup rule, may copy an
 // existing one over its ".bak" name; neither may be the log we read.
@@ -60,7 +49,7 @@ int runList(const ListRequest& request, const CliStreams& streams, std::string& 
 {
     CliPrompt prompt(streams.err);
     auto store = std::make_unique<LogStore>();
-    if (!openLog(*store, request.logPath, prompt))
+    if (!openLogAsFileOpen(*store, request.logPath, prompt))
         return kExitFailed;
     if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
         return status;
@@ -78,7 +67,7 @@ int runExport(const ExportRequest& request, const CliStreams& streams, std::stri
     CliPrompt prompt(streams.err);
     std::unique_ptr<SettingsStore> settings = openUserSettings();
     auto store = std::make_unique<LogStore>();
-    if (!openLog(*store, request.logPath, prompt))
+    if (!openLogAsFileOpen(*store, request.logPath, prompt))
         return kExitFailed;
     if (const int status = applySelectionOptions(request.selection, *store, prompt, usageProblem); status != kExitOk)
         return status;

@@ -37,6 +37,9 @@ std::string printedEntryLine(const LogEntry& entry, const LogStore& store);
 // could not be written.
 int flushOutput(const CliStreams& streams, int status = kExitOk);
 
+inline constexpr const char* kExportOverLog =
+    "The export would overwrite the log it is taken from; choose another file.";
+
 // Both print only or write only the selected entries. A selection option
 // that does not fit the log is a usage error: kExitUsage with the problem.
 int runList(const ListRequest& request, const CliStreams& streams, std::string& usageProblem);
