@@ -118,15 +118,8 @@ bool printRequest(const ParsedArgs& parsed, const std::string& currentDir, Print
     }
     if (graph)
         return graphRequest(parsed, currentDir, request.graph, problem);
-    if (!parseSelectionOptions(parsed, request.graph.selection, problem))
-        return false;
-    if (totals) {
-        TotalsRequest period;
-        if (!totalsRequest(parsed, currentDir, period, problem))
-            return false;
-        request.period = period.period;
-    }
-    return true;
+    return parseSelectionOptions(parsed, request.graph.selection, problem) &&
+           (!totals || totalPeriodOption(parsed, request.period, problem));
 }
 
 // The painters need a GUI application for their fonts; the offscreen

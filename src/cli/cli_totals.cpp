@@ -45,23 +45,27 @@ std::string localeMonthLabel(int year, int month)
     return codeset == "UTF-8" ? utf8ToLatin1Lossy(std::string_view(buffer, n)) : std::string(buffer, n);
 }
 
+bool totalPeriodOption(const ParsedArgs& parsed, TotalPeriod& period, std::string& problem)
+{
+    auto given = parsed.options.find("period");
+    if (given == parsed.options.end())
+        return true;
+    for (const PeriodName& known : kPeriodNames) {
+        if (given->second == known.name) {
+            period = known.period;
+            return true;
+        }
+    }
+    problem = "--period is week, month or year, not '" + given->second + "'";
+    return false;
+}
+
 bool totalsRequest(const ParsedArgs& parsed, const std::string& currentDir, TotalsRequest& request,
                    std::string& problem)
 {
     request.logPath = absolutePath(parsed.positional[0], currentDir);
-    if (!parseSelectionOptions(parsed, request.selection, problem))
-        return false;
-    auto period = parsed.options.find("period");
-    if (period == parsed.options.end())
-        return true;
-    for (const PeriodName& known : kPeriodNames) {
-        if (period->second == known.name) {
-            request.period = known.period;
-            return true;
-        }
-    }
-    problem = "--period is week, month or year, not '" + period->second + "'";
-    return false;
+    return parseSelectionOptions(parsed, request.selection, problem) &&
+           totalPeriodOption(parsed, request.period, problem);
 }
 
 int runTotals(const TotalsRequest& request, const CliStreams& streams, std::string& usageProblem)

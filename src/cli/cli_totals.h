@@ -12,6 +12,10 @@ struct TotalsRequest {
     SelectionOptions selection;
 };
 
+// --period week|month|year into period, left alone when not given; false
+// with the problem when it is unknown.
+bool totalPeriodOption(const ParsedArgs& parsed, TotalPeriod& period, std::string& problem);
+
 // The request from the command line: LOG, --period week|month|year (week
 // when it is not given) and the selection options. False with the problem
 // when one is malformed.
