@@ -23,14 +23,8 @@
 
 namespace {
 
-std::string formatted(const char* format, const std::string& a)
-{
-    std::vector<char> text(std::strlen(format) + a.size() + 64);
-    std::snprintf(text.data(), text.size(), format, a.c_str());
-    return text.data();
-}
-
-std::string formatted(const char* format, const std::string& a, int n)
+// A message with its text and, when the format has one, its number.
+std::string formatted(const char* format, const std::string& a, int n = 0)
 {
     std::vector<char> text(std::strlen(format) + a.size() + 64);
     std::snprintf(text.data(), text.size(), format, a.c_str(), n);
