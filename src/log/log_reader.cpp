@@ -17,14 +17,6 @@
 
 namespace {
 
-std::string format1(const char* pattern, const std::string& text, int number = 0)
-{
-    std::string out(std::strlen(pattern) + text.size() + 24, '\0');
-    int n = std::snprintf(out.data(), out.size(), pattern, text.c_str(), number);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
-
 void inform(UserPrompt& prompt, const std::string& text)
 {
     prompt.message(msg::kCaption, text, UserPrompt::Icon::Information);
@@ -378,9 +370,9 @@ ReadResult reportOpenFailure(const LogStore& store, UserPrompt& prompt, bool isD
         return ReadResult::NotFound;
     }
     if (error == EACCES || error == EPERM)
-        inform(prompt, format1(msg::kProblemAccessing, store.fileName));
+        inform(prompt, msg::withPath(msg::kProblemAccessing, store.fileName));
     else
-        inform(prompt, format1(msg::kProblemOpening, store.fileName, error));
+        inform(prompt, msg::withPath(msg::kProblemOpening, store.fileName, error));
     return ReadResult::OpenFailed;
 }
 
@@ -474,7 +466,7 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
         int error = 0;
         if (!readWholeFile(path, buffer, error)) {
             if (error == EISDIR) {
-                inform(prompt, format1(msg::kProblemOpening, path, error));
+                inform(prompt, msg::withPath(msg::kProblemOpening, path, error));
                 return ReadResult::OpenFailed;
             }
             if (error == EACCES)
