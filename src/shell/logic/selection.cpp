@@ -5,7 +5,7 @@
 
 #include "shell/logic/page_layout.h"
 #include "shell/logic/shell_state.h"
-#include "shell/logic/tab_fields.h"
+#include "values/tab_fields.h"
 #include "values/units.h"
 
 namespace {

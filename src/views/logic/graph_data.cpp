@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "values/tab_fields.h"
 #include "values/time_value.h"
 #include "values/units.h"
 #include "views/logic/totals.h"
@@ -19,19 +20,6 @@ constexpr GraphSpan kSpans[kGraphPeriodCount] = {
 
 // The last day of the log's calendar.
 constexpr CalendarDate kLastDay{2049, 12, 31};
-
-// Field number field (0 kind, 1 abbreviation, 2 label) of a keyword's text.
-std::string_view keywordField(const KeywordDef& keyword, int field)
-{
-    std::string_view rest = keyword.text.view();
-    for (int k = 0; k < field; ++k) {
-        const std::size_t tab = rest.find('\t');
-        if (tab == std::string_view::npos)
-            return {};
-        rest.remove_prefix(tab + 1);
-    }
-    return rest.substr(0, rest.find('\t'));
-}
 
 // Which entries the graph counts: selected, of the graphed sport (or of any
 // sport; keywords also of "None"), and not a multi-sport event, whose
@@ -220,9 +208,10 @@ bool sumPeriods(GraphData& data, const LogStore& store, const GraphRequest& req)
 {
     std::string_view abbreviation;
     if (data.keyword) {
-        const KeywordDef& keyword = store.keywords[req.type - kGraphFirstKeyword];
-        abbreviation = keywordField(keyword, 1);
-        data.averaged = keywordField(keyword, 0) == "1";
+        // A keyword's text: its kind, its abbreviation and its label.
+        const auto fields = fieldsOf<2>(store.keywords[req.type - kGraphFirstKeyword].text.view());
+        abbreviation = fields[1];
+        data.averaged = fields[0] == "1";
     }
     const bool calories = req.type == kGraphCalories;
     std::optional<BodyWeights> weights;
@@ -320,5 +309,5 @@ std::string graphKeywordLabel(const LogStore& store, int index)
 {
     if (index < 0 || index >= store.keywordCount)
         return {};
-    return std::string(keywordField(store.keywords[index], 2));
+    return std::string(fieldsOf<3>(store.keywords[index].text.view())[2]);
 }
