@@ -383,16 +383,19 @@ bool readSections(LineSplitter& lines, std::string_view line, LineFields& fields
 {
     bool badData = false;
     EntryParser parser(store, prompt);
+    auto takeEntry = [&] {
+        if (store.isFull())
+            badData = true;  // the store holds no more; the warning says some were lost
+        else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData))
+            ++store.entryCount;
+    };
     do {
         if (line.empty())
             break;
         // Entry lines begin with a digit; only the rest can be a section header.
         const bool header = line[0] == 'S' || line[0] == 'P' || line[0] == 'R' || line[0] == 'K';
         if (!header) {
-            if (store.isFull())
-                badData = true;
-            else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData))
-                ++store.entryCount;
+            takeEntry();
         } else if (startsWith(line, "Sports List:")) {
             badData |= fields.hasNul;
             store.resetSportNone();
@@ -427,10 +430,8 @@ bool readSections(LineSplitter& lines, std::string_view line, LineFields& fields
                 taken = i + 1;
             });
             store.keywordCount = static_cast<std::uint16_t>(taken);
-        } else if (store.isFull()) {
-            badData = true;  // the store holds no more; the warning says some were lost
-        } else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData)) {
-            ++store.entryCount;
+        } else {
+            takeEntry();
         }
     } while (lines.next(line, fields));
     return badData;
