@@ -294,7 +294,7 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     data.axisSpan = scale.span;
     const bool timeLabels =
         (data.keyword && timeValues) ||
-        (req.type == kGraphPace && (sport.paceUnits == PaceUnit::MinPerMile || sport.paceUnits == PaceUnit::MinPerKm));
+        (req.type == kGraphPace && paceIsTime(sport.paceUnits));
     for (int k = 0; k < 5; ++k) {
         const long long value = static_cast<long long>(scale.span) * ((k + 1) * 2) / 10 + scale.base;
         data.tickLabels[static_cast<std::size_t>(k)] =
