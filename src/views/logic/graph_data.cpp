@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "values/tab_fields.h"
@@ -50,13 +50,6 @@ void accumulate(GraphPeriod& period, const LogEntry& entry, int type)
         ++slot.count;
         ++total.count;
     }
-}
-
-std::string formatInt(long long value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld", value);
-    return text;
 }
 
 std::string verticalCaptionOf(int type, const SportDef& sport)
@@ -298,7 +291,7 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     for (int k = 0; k < 5; ++k) {
         const long long value = static_cast<long long>(scale.span) * ((k + 1) * 2) / 10 + scale.base;
         data.tickLabels[static_cast<std::size_t>(k)] =
-            timeLabels ? formatTime(static_cast<float>(value)) : formatInt(value);
+            timeLabels ? formatTime(static_cast<float>(value)) : std::to_string(value);
     }
     if (!data.keyword)
         data.verticalCaption = verticalCaptionOf(req.type, sport);
