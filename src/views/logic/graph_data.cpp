@@ -285,9 +285,7 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     data.hasScale = true;
     data.base = scale.base;
     data.axisSpan = scale.span;
-    const bool timeLabels =
-        (data.keyword && timeValues) ||
-        (req.type == kGraphPace && paceIsTime(sport.paceUnits));
+    const bool timeLabels = (data.keyword && timeValues) || (req.type == kGraphPace && paceIsTime(sport.paceUnits));
     for (int k = 0; k < 5; ++k) {
         const long long value = static_cast<long long>(scale.span) * ((k + 1) * 2) / 10 + scale.base;
         data.tickLabels[static_cast<std::size_t>(k)] =
