@@ -14,7 +14,6 @@
 #include <string>
 
 #include "bench_support.h"
-#include "make_large_log.h"
 #include "shell/app_context.h"
 #include "shell/entry_list_model.h"
 #include "shell/logic/entry_lists.h"
@@ -47,10 +46,7 @@ struct Logs {
     std::string error;
     Logs()
     {
-        const std::string path = folder.file("Large.dat");
-        error = writeLargeLog(path) ? openLog(path, *large.store) : "the large log could not be written";
-        if (error.empty() && large.store->entryCount != kLargeLogEntries)
-            error = "the large log did not read whole";
+        error = openLargeLog(folder, *large.store);
     }
 };
 

@@ -14,7 +14,6 @@
 #include <string>
 
 #include "bench_support.h"
-#include "make_large_log.h"
 #include "views/paint_style.h"
 #include "views/print_job.h"
 #include "views/print_tables.h"
@@ -24,14 +23,7 @@ namespace {
 struct Log {
     TempFolder folder;
     std::unique_ptr<LogStore> store = std::make_unique<LogStore>();
-    std::string error;
-    Log()
-    {
-        const std::string path = folder.file("Large.dat");
-        error = writeLargeLog(path) ? openLog(path, *store) : "the large log could not be written";
-        if (error.empty() && store->entryCount != kLargeLogEntries)
-            error = "the large log did not read whole";
-    }
+    std::string error = openLargeLog(folder, *store);
 };
 
 const Log& largeLog()

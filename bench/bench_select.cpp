@@ -11,7 +11,6 @@
 #include <string>
 
 #include "bench_support.h"
-#include "make_large_log.h"
 #include "shell/logic/entry_lists.h"
 #include "shell/logic/selection.h"
 #include "views/logic/totals.h"
@@ -21,14 +20,7 @@ namespace {
 struct LargeLog {
     TempFolder folder;
     std::unique_ptr<LogStore> store = std::make_unique<LogStore>();
-    std::string error;
-    LargeLog()
-    {
-        const std::string path = folder.file("Large.dat");
-        error = writeLargeLog(path) ? openLog(path, *store) : "the large log could not be written";
-        if (error.empty() && store->entryCount != kLargeLogEntries)
-            error = "the large log did not read whole";
-    }
+    std::string error = openLargeLog(folder, *store);
 };
 
 LargeLog& largeLog()

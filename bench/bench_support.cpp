@@ -14,6 +14,7 @@
 
 #include "log/log_reader.h"
 #include "log/log_writer.h"
+#include "make_large_log.h"
 
 TempFolder::TempFolder()
 {
@@ -74,6 +75,17 @@ std::string openLog(const std::string& path, LogStore& store)
     if (!prompt.messages.empty())
         return "readLog showed \"" + prompt.messages.front() + "\"";
     return {};
+}
+
+std::string openLargeLog(const TempFolder& folder, LogStore& store)
+{
+    const std::string path = folder.file("Large.dat");
+    if (!writeLargeLog(path))
+        return "the large log could not be written";
+    std::string error = openLog(path, store);
+    if (error.empty() && store.entryCount != kLargeLogEntries)
+        error = "the large log did not read whole";
+    return error;
 }
 
 namespace {

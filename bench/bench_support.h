@@ -53,6 +53,10 @@ std::size_t countLineEnds(const std::string& bytes);
 // success, else what went wrong (the result or the messages shown).
 std::string openLog(const std::string& path, LogStore& store);
 
+// Writes the large log into folder and opens it into store, checking that
+// every entry came. Returns an empty text, else what went wrong.
+std::string openLargeLog(const TempFolder& folder, LogStore& store);
+
 // Reads back a freshly written large log and checks that it holds every
 // entry, showed no message and saves back byte for byte. Returns an empty
 // text when all holds, else the first difference.

@@ -17,7 +17,6 @@
 
 #include "bench_support.h"
 #include "log/log_reader.h"
-#include "make_large_log.h"
 #include "shell/logic/app_settings.h"
 #include "shell/logic/graph_settings.h"
 #include "shell/shell_fonts.h"
@@ -42,10 +41,7 @@ struct Logs {
     std::string error;
     Logs()
     {
-        const std::string path = folder.file("Large.dat");
-        error = writeLargeLog(path) ? openLog(path, *large) : "the large log could not be written";
-        if (error.empty() && large->entryCount != kLargeLogEntries)
-            error = "the large log did not read whole";
+        error = openLargeLog(folder, *large);
         // Each sport linked to its calorie factor, as reading with the settings does.
         const std::vector<std::string> pairs = defaultSettings().calorieSportNames();
         for (std::uint16_t s = 1; s <= large->sportCount; ++s)

@@ -17,14 +17,6 @@
 
 namespace {
 
-std::string format1(const char* pattern, const std::string& text, int number = 0)
-{
-    std::string out(std::strlen(pattern) + text.size() + 24, '\0');
-    int n = std::snprintf(out.data(), out.size(), pattern, text.c_str(), number);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
-
 void inform(UserPrompt& prompt, const std::string& text)
 {
     prompt.message(msg::kCaption, text, UserPrompt::Icon::Information);
@@ -378,9 +370,9 @@ ReadResult reportOpenFailure(const LogStore& store, UserPrompt& prompt, bool isD
         return ReadResult::NotFound;
     }
     if (error == EACCES || error == EPERM)
-        inform(prompt, format1(msg::kProblemAccessing, store.fileName));
+        inform(prompt, msg::withPath(msg::kProblemAccessing, store.fileName));
     else
-        inform(prompt, format1(msg::kProblemOpening, store.fileName, error));
+        inform(prompt, msg::withPath(msg::kProblemOpening, store.fileName, error));
     return ReadResult::OpenFailed;
 }
 
@@ -391,16 +383,19 @@ bool readSections(LineSplitter& lines, std::string_view line, LineFields& fields
 {
     bool badData = false;
     EntryParser parser(store, prompt);
+    auto takeEntry = [&] {
+        if (store.isFull())
+            badData = true;  // the store holds no more; the warning says some were lost
+        else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData))
+            ++store.entryCount;
+    };
     do {
         if (line.empty())
             break;
         // Entry lines begin with a digit; only the rest can be a section header.
         const bool header = line[0] == 'S' || line[0] == 'P' || line[0] == 'R' || line[0] == 'K';
         if (!header) {
-            if (store.isFull())
-                badData = true;
-            else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData))
-                ++store.entryCount;
+            takeEntry();
         } else if (startsWith(line, "Sports List:")) {
             badData |= fields.hasNul;
             store.resetSportNone();
@@ -435,10 +430,8 @@ bool readSections(LineSplitter& lines, std::string_view line, LineFields& fields
                 taken = i + 1;
             });
             store.keywordCount = static_cast<std::uint16_t>(taken);
-        } else if (store.isFull()) {
-            badData = true;  // the store holds no more; the warning says some were lost
-        } else if (parser.parse(line, fields, false, store.entry(store.entryCount), badData)) {
-            ++store.entryCount;
+        } else {
+            takeEntry();
         }
     } while (lines.next(line, fields));
     return badData;
@@ -474,7 +467,7 @@ ReadResult readLog(LogStore& store, UserPrompt& prompt, const ReadOptions& optio
         int error = 0;
         if (!readWholeFile(path, buffer, error)) {
             if (error == EISDIR) {
-                inform(prompt, format1(msg::kProblemOpening, path, error));
+                inform(prompt, msg::withPath(msg::kProblemOpening, path, error));
                 return ReadResult::OpenFailed;
             }
             if (error == EACCES)

@@ -19,14 +19,6 @@
 
 namespace {
 
-std::string withPath(const char* pattern, const std::string& path, int error = 0)
-{
-    std::string out(std::strlen(pattern) + path.size() + 24, '\0');
-    int n = std::snprintf(out.data(), out.size(), pattern, path.c_str(), error);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
-
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -305,9 +297,10 @@ bool saveLog(LogStore& store, const std::string& requestedPath, bool selectedOnl
     }
     if (error != 0) {
         const bool denied = error == EACCES || error == EPERM || error == EROFS;
-        prompt.message(msg::kCaption,
-                       denied ? withPath(msg::kWriteProtected, path) : withPath(msg::kProblemWriting, path, error),
-                       UserPrompt::Icon::Information);
+        prompt.message(
+            msg::kCaption,
+            denied ? msg::withPath(msg::kWriteProtected, path) : msg::withPath(msg::kProblemWriting, path, error),
+            UserPrompt::Icon::Information);
         return false;
     }
     if (!selectedOnly)

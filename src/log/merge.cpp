@@ -20,22 +20,6 @@ void inform(UserPrompt& prompt, const std::string& text)
     prompt.message(msg::kCaption, text, UserPrompt::Icon::Information);
 }
 
-std::string couldntOpenText(const std::string& path, int error)
-{
-    std::string out(std::strlen(kCouldntOpenMerged) + path.size() + 24, '\0');
-    int n = std::snprintf(out.data(), out.size(), kCouldntOpenMerged, path.c_str(), error);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
-
-std::string accessText(const std::string& path)
-{
-    std::string out(std::strlen(msg::kProblemAccessing) + path.size() + 8, '\0');
-    int n = std::snprintf(out.data(), out.size(), msg::kProblemAccessing, path.c_str());
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
-
 bool startsWith(std::string_view line, std::string_view prefix)
 {
     return line.substr(0, prefix.size()) == prefix;
@@ -219,14 +203,14 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
     // A pipe or a device would block the read or never end.
     if (struct stat info{}; ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
         result.status = MergeStatus::OpenFailed;
-        inform(prompt, accessText(path));
+        inform(prompt, msg::withPath(msg::kProblemAccessing, path));
         return result;
     }
     {
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             result.status = MergeStatus::OpenFailed;
-            inform(prompt, couldntOpenText(path, errno));
+            inform(prompt, msg::withPath(kCouldntOpenMerged, path, errno));
             return result;
         }
         ::close(fd);
@@ -240,7 +224,8 @@ MergeResult mergeLog(LogStore& store, const std::string& path, UserPrompt& promp
         busy.set(false);
         if (error == EISDIR || error == EACCES) {
             result.status = MergeStatus::OpenFailed;
-            inform(prompt, error == EACCES ? accessText(path) : couldntOpenText(path, error));
+            inform(prompt, error == EACCES ? msg::withPath(msg::kProblemAccessing, path)
+                                           : msg::withPath(kCouldntOpenMerged, path, error));
         } else {
             result.status = MergeStatus::ReadFailed;
             inform(prompt, error == ENOMEM ? msg::kNoMemory : msg::kProblemReading);

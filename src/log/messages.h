@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 // The texts the log code shows, defined once.
 namespace msg {
 inline constexpr const char* kCaption = "Orvanta";
@@ -29,4 +33,13 @@ inline constexpr const char* kSelectLogTitle = "Select a log to open";
 inline constexpr const char* kNewFileTitle = "Enter the name of the new file";
 
 inline constexpr const char* kLogFull = "The log is full: it can hold at most 10000 entries.";
+
+// pattern with the path for its %s and error for its %d, if it has one.
+inline std::string withPath(const char* pattern, const std::string& path, int error = 0)
+{
+    std::string out(std::strlen(pattern) + path.size() + 24, '\0');
+    const int n = std::snprintf(out.data(), out.size(), pattern, path.c_str(), error);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
 }  // namespace msg

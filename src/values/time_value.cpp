@@ -323,7 +323,7 @@ void cleanDecimal(std::string& text, const InputWarning& warn)
 float minutesPerMile(std::string& paceText, PaceUnit paceUnit, const InputWarning& warn)
 {
     float r = 0.0f;
-    if (paceUnit == PaceUnit::MinPerMile || paceUnit == PaceUnit::MinPerKm) {
+    if (paceIsTime(paceUnit)) {
         r = parseTime(paceText, true, warn);
     } else {
         cleanDecimal(paceText, warn);

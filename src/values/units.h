@@ -28,6 +28,12 @@ std::string_view distanceUnitWord(DistanceUnit unit);
 std::string_view paceUnitName(PaceUnit unit);
 // Read back from the first three characters; anything unknown is None.
 PaceUnit paceUnitFromName(std::string_view text);
+// Whether a pace in these units is a time (minutes per mile or per km)
+// rather than a speed or a swimming figure.
+inline bool paceIsTime(PaceUnit unit)
+{
+    return unit == PaceUnit::MinPerMile || unit == PaceUnit::MinPerKm;
+}
 
 float toMiles(float x, DistanceUnit unit);
 float fromMiles(float x, DistanceUnit unit);

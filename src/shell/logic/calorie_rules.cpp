@@ -2,21 +2,12 @@
 
 #include <string_view>
 
+#include "values/tab_fields.h"
+
 namespace {
 
 constexpr std::size_t kMaxCalorieKeyword = 31;
 constexpr float kProposedWeight = 150.0f;
-
-// The abbreviation: the text between the first and the second tab.
-std::string abbreviationOf(const KeywordDef& keyword)
-{
-    std::string_view text = keyword.text.view();
-    const std::size_t tab = text.find('\t');
-    if (tab == std::string_view::npos)
-        return {};
-    text.remove_prefix(tab + 1);
-    return std::string(text.substr(0, text.find('\t')));
-}
 
 // Whether "%f" finds a number at the start of text.
 bool startsWithNumber(const std::string& text)
@@ -38,7 +29,7 @@ CalorieChoice openCalorieChoice(AppSettings& settings, const LogStore& store)
     CalorieChoice choice;
     choice.weightUnits = settings.weightUnits;
     for (int k = 0; k < store.keywordCount; ++k) {
-        choice.keywords.push_back(abbreviationOf(store.keywords[k]));
+        choice.keywords.emplace_back(fieldsOf<2>(store.keywords[k].text.view())[1]);  // the abbreviation
         if (choice.keywordIndex < 0 && choice.keywords.back() == settings.calorieKeyword)
             choice.keywordIndex = k;
     }

@@ -25,11 +25,6 @@ bool usable(float value)
     return std::isfinite(value) && value > 0.0f;
 }
 
-bool paceIsTime(PaceUnit unit)
-{
-    return unit == PaceUnit::MinPerMile || unit == PaceUnit::MinPerKm;
-}
-
 // The time from the distance and the pace. The distance keeps its text: the
 // units box shows its unit, and Save adds the letter.
 void computeTime(EntryForm& form, const SportUnits& sport, const InputWarning& warn)

@@ -5,7 +5,7 @@
 
 #include "log/messages.h"
 #include "shell/logic/page_layout.h"
-#include "shell/logic/tab_fields.h"
+#include "values/tab_fields.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "shell/logic/page_layout.h"
 #include "shell/logic/shell_state.h"
-#include "shell/logic/tab_fields.h"
 #include "values/latin1_text.h"
+#include "values/tab_fields.h"
 #include "values/units.h"
 
 namespace {
@@ -99,11 +99,6 @@ bool paceHolds(PaceTest test, float p, float x, float y)
     }
 }
 
-bool isTimeLike(PaceUnit unit)
-{
-    return unit == PaceUnit::MinPerMile || unit == PaceUnit::MinPerKm;
-}
-
 float reciprocal(float x)
 {
     return x != 0.0f ? static_cast<float>(1.0 / x) : x;
@@ -119,7 +114,7 @@ float readDecimal(std::string& text, const InputWarning& warn)
 // larger value is faster), a number for the others.
 float readPace(std::string& text, PaceUnit unit, const InputWarning& warn)
 {
-    if (isTimeLike(unit))
+    if (paceIsTime(unit))
         return reciprocal(parseTime(text, true, warn));
     return readDecimal(text, warn);
 }
@@ -194,7 +189,7 @@ CriteriaReading readCriteria(const SelectCriteria& criteria, const LogStore& sto
             // The reciprocals turn a range typed faster pace first upside
             // down; taking the smaller as the lower bound also serves a range
             // typed slower pace first, which would otherwise match nothing.
-            if (isTimeLike(rule.paceUnits) && rule.paceLow > rule.paceHigh)
+            if (paceIsTime(rule.paceUnits) && rule.paceLow > rule.paceHigh)
                 std::swap(rule.paceLow, rule.paceHigh);
         }
         // A pace means something only in the units of one chosen sport.
@@ -229,7 +224,7 @@ bool entryMatches(const LogEntry& entry, const SelectionRule& rule)
         return false;
     if (rule.paceTest != PaceTest::None) {
         float p = entryPace(entry, rule.distanceUnits, rule.paceUnits);
-        if (isTimeLike(rule.paceUnits))
+        if (paceIsTime(rule.paceUnits))
             p = reciprocal(p);
         if (!paceHolds(rule.paceTest, p, rule.paceLow, rule.paceHigh))
             return false;

@@ -1,5 +1,7 @@
 #include "views/logic/calories.h"
 
+#include <algorithm>
+
 #include "values/time_value.h"
 #include "values/units.h"
 
@@ -65,37 +67,32 @@ float weightInPounds(float weight, int weightUnits)
 }
 
 BodyWeights::BodyWeights(const LogStore& store, const CalorieSettings& settings)
-    : m_fixedPounds(weightInPounds(settings.fixedWeight, settings.weightUnits)), m_weightUnits(settings.weightUnits)
+    : m_fixedPounds(weightInPounds(settings.fixedWeight, settings.weightUnits))
 {
     if (settings.fixedWeight != 0.0f)
         return;
-    // One pass over the comments, then the nearest value each way, so that
-    // a log with few weights costs no more than one with many.
+    // One pass over the comments, carrying the last value forward, so that
+    // a log with few weights costs no more than one with many. The entries
+    // before the first value take that first value.
     const std::size_t n = store.entryCount;
-    m_read.resize(n);
-    m_atOrBefore.resize(n);
-    m_after.resize(n);
-    int last = -1;
+    m_pounds.resize(n);
+    std::size_t first = n;
+    float last = 0.0f;
     for (std::size_t i = 0; i < n; ++i) {
-        m_read[i] = keywordValue(store.entry(i).commentText.view(), settings.weightKeyword, 0.0f);
-        if (m_read[i] != 0.0f)
-            last = static_cast<int>(i);
-        m_atOrBefore[i] = last;
+        const float read = keywordValue(store.entry(i).commentText.view(), settings.weightKeyword, 0.0f);
+        if (read != 0.0f) {
+            last = read;
+            first = std::min(first, i);
+        }
+        m_pounds[i] = weightInPounds(last, settings.weightUnits);
     }
-    int next = -1;
-    for (std::size_t i = n; i-- > 0;) {
-        m_after[i] = next;
-        if (m_read[i] != 0.0f)
-            next = static_cast<int>(i);
-    }
+    if (first < n)
+        std::fill_n(m_pounds.begin(), first, m_pounds[first]);
 }
 
 float BodyWeights::poundsAt(std::size_t entry) const
 {
-    if (m_read.empty() || entry >= m_read.size())
-        return m_fixedPounds;
-    int from = m_atOrBefore[entry] >= 0 ? m_atOrBefore[entry] : m_after[entry];
-    return from < 0 ? 0.0f : weightInPounds(m_read[static_cast<std::size_t>(from)], m_weightUnits);
+    return entry < m_pounds.size() ? m_pounds[entry] : m_fixedPounds;
 }
 
 float entryCalories(const LogStore& store, std::size_t entry, const CalorieSettings& settings,

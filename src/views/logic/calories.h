@@ -46,10 +46,7 @@ public:
 
 private:
     float m_fixedPounds = 0.0f;
-    std::vector<float> m_read;      // the keyword's value in each entry's comment
-    std::vector<int> m_atOrBefore;  // nearest entry with a value, at or before; -1 none
-    std::vector<int> m_after;       // nearest entry with a value after; -1 none
-    int m_weightUnits = 0;
+    std::vector<float> m_pounds;  // each entry's weight; empty with a fixed weight
 };
 
 // Kilocalories the entry burned; 0 when no weight is known or its sport has

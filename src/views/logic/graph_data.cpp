@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "values/tab_fields.h"
 #include "values/time_value.h"
 #include "values/units.h"
 #include "views/logic/totals.h"
@@ -19,19 +20,6 @@ constexpr GraphSpan kSpans[kGraphPeriodCount] = {
 
 // The last day of the log's calendar.
 constexpr CalendarDate kLastDay{2049, 12, 31};
-
-// Field number field (0 kind, 1 abbreviation, 2 label) of a keyword's text.
-std::string_view keywordField(const KeywordDef& keyword, int field)
-{
-    std::string_view rest = keyword.text.view();
-    for (int k = 0; k < field; ++k) {
-        const std::size_t tab = rest.find('\t');
-        if (tab == std::string_view::npos)
-            return {};
-        rest.remove_prefix(tab + 1);
-    }
-    return rest.substr(0, rest.find('\t'));
-}
 
 // Which entries the graph counts: selected, of the graphed sport (or of any
 // sport; keywords also of "None"), and not a multi-sport event, whose
@@ -62,13 +50,6 @@ void accumulate(GraphPeriod& period, const LogEntry& entry, int type)
         ++slot.count;
         ++total.count;
     }
-}
-
-std::string formatInt(long long value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld", value);
-    return text;
 }
 
 std::string verticalCaptionOf(int type, const SportDef& sport)
@@ -220,9 +201,10 @@ bool sumPeriods(GraphData& data, const LogStore& store, const GraphRequest& req)
 {
     std::string_view abbreviation;
     if (data.keyword) {
-        const KeywordDef& keyword = store.keywords[req.type - kGraphFirstKeyword];
-        abbreviation = keywordField(keyword, 1);
-        data.averaged = keywordField(keyword, 0) == "1";
+        // A keyword's text: its kind, its abbreviation and its label.
+        const auto fields = fieldsOf<2>(store.keywords[req.type - kGraphFirstKeyword].text.view());
+        abbreviation = fields[1];
+        data.averaged = fields[0] == "1";
     }
     const bool calories = req.type == kGraphCalories;
     std::optional<BodyWeights> weights;
@@ -303,13 +285,11 @@ GraphData buildGraphData(const LogStore& store, const GraphRequest& request)
     data.hasScale = true;
     data.base = scale.base;
     data.axisSpan = scale.span;
-    const bool timeLabels =
-        (data.keyword && timeValues) ||
-        (req.type == kGraphPace && (sport.paceUnits == PaceUnit::MinPerMile || sport.paceUnits == PaceUnit::MinPerKm));
+    const bool timeLabels = (data.keyword && timeValues) || (req.type == kGraphPace && paceIsTime(sport.paceUnits));
     for (int k = 0; k < 5; ++k) {
         const long long value = static_cast<long long>(scale.span) * ((k + 1) * 2) / 10 + scale.base;
         data.tickLabels[static_cast<std::size_t>(k)] =
-            timeLabels ? formatTime(static_cast<float>(value)) : formatInt(value);
+            timeLabels ? formatTime(static_cast<float>(value)) : std::to_string(value);
     }
     if (!data.keyword)
         data.verticalCaption = verticalCaptionOf(req.type, sport);
@@ -320,5 +300,5 @@ std::string graphKeywordLabel(const LogStore& store, int index)
 {
     if (index < 0 || index >= store.keywordCount)
         return {};
-    return std::string(keywordField(store.keywords[index], 2));
+    return std::string(fieldsOf<3>(store.keywords[index].text.view())[2]);
 }

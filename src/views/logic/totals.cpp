@@ -199,7 +199,7 @@ std::string totalsPaceText(const SportDef& sport, const SportTotals& sums)
     const float pace = sums.pacedDistance == 0.0f
                            ? 0.0f
                            : paceFromTime(sums.pacedMinutes, sums.pacedDistance, sport.distanceUnits, sport.paceUnits);
-    if (sport.paceUnits == PaceUnit::MinPerMile || sport.paceUnits == PaceUnit::MinPerKm)
+    if (paceIsTime(sport.paceUnits))
         return formatTime(pace);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%0.1f", static_cast<double>(pace));
