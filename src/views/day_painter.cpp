@@ -14,11 +14,6 @@ const QColor kLabelScreen(255, 0, 0);
 
 constexpr int kCards = 4;
 
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 struct Card {
     QPainter& painter;
     const PaintStyle& style;

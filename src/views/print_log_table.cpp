@@ -12,13 +12,7 @@
 
 namespace {
 
-const QColor kGrey(224, 224, 224);
 const QColor kRace(255, 0, 0);
-
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One entry's texts and the height of its row.
 struct LogRow {
@@ -134,7 +128,7 @@ void LogTable::drawRow(int index, const LogRow& r)
     const int right = m_page.pw - m_page.mx;
     const int bottom = m_y + r.height;
     if (e.weekIndex % 2 != 0)
-        fillBox(p, {left, m_y, right, bottom}, kGrey);
+        fillBox(p, {left, m_y, right, bottom}, kRowGrey);
     if (m_firstRow || (index > 0 && m_store.entry(static_cast<std::size_t>(index) - 1).weekIndex != e.weekIndex))
         lineTo(p, left, m_y, right, m_y, Qt::black);
     p.setPen(e.isRace() ? kRace : QColor(Qt::black));
