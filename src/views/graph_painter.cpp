@@ -10,7 +10,6 @@
 
 namespace {
 
-const QColor kScreenBackground(192, 255, 255);
 const QColor kPlotEdge(192, 192, 192);
 const QColor kPlotFill(240, 240, 240);
 const QColor kScreenGrid(192, 192, 192);
@@ -45,7 +44,7 @@ QFont graphFont(const PaintStyle& style, int points, int dpiY)
 Box drawFrame(QPainter& painter, const Box& r, bool printing, int mx, int my)
 {
     if (!printing)
-        fillBox(painter, r, kScreenBackground);
+        fillBox(painter, r, kViewBackground);
     Box p{r.left + mx, r.top + my, r.right - mx, r.bottom - my};
     p.right += mx / 3;
     p = p.moved(0, -mx / 6);
@@ -83,7 +82,7 @@ void drawGrid(Canvas& c)
     const Box& plot = c.plot;
     p.setFont(graphFont(c.style, kLabelPoints, c.dpiY));
     const int th = p.fontMetrics().height();
-    const QColor textBack = printing ? QColor() : kScreenBackground;
+    const QColor textBack = printing ? QColor() : kViewBackground;
     p.setPen(Qt::black);
     const int captionTop = plot.bottom + th * 7 / 4;
     drawTextIn(p, {plot.left, captionTop, plot.right, captionTop + th}, Qt::AlignHCenter | Qt::AlignTop,
@@ -117,7 +116,7 @@ void drawScale(Canvas& c)
     QPainter& p = c.painter;
     p.setFont(graphFont(c.style, kLabelPoints, c.dpiY));
     const int th = p.fontMetrics().height();
-    const QColor textBack = c.style.printing ? QColor() : kScreenBackground;
+    const QColor textBack = c.style.printing ? QColor() : kViewBackground;
     for (int k = 0; k < kLabelCount; ++k) {
         const int y = c.plot.bottom - c.h * ((k + 1) * 2) / 10;
         const Box box{c.r.left + 5, y - th / 2, c.plot.left - 12, y - th / 2 + th};

@@ -31,6 +31,9 @@ PaintStyle dayPaintStyle(const ViewSettings& settings, bool printing, const QLoc
 // The graph's style: its own face, "Ariel", bold at fixed sizes; the sport colours.
 PaintStyle graphPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale = QLocale());
 
+// The light cyan (0xFFFFC0) behind the views and their pages on the screen.
+inline const QColor kViewBackground(192, 255, 255);
+
 // A text of the log (8-bit, Latin-1) for drawing.
 inline QString latin1(std::string_view text)
 {

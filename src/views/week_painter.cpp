@@ -7,7 +7,6 @@
 
 namespace {
 
-const QColor kPageBackground(192, 255, 255);
 const QColor kSpine(95, 95, 95);
 const QColor kCoverEdge(160, 160, 160);
 const QColor kRingWire(192, 192, 192);
@@ -258,7 +257,7 @@ void paintWeek(QPainter& painter, const QRect& area, const WeekData& data, const
         const int overhang = f.dpiX / 16;
         r = {r.left + overhang, r.top, r.right - overhang, r.bottom - overhang};
     } else {
-        fillBox(painter, r, kPageBackground);
+        fillBox(painter, r, kViewBackground);
         r = r.shrunk(15);
         r.bottom -= 25;
     }
