@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTabBar>
