@@ -1,6 +1,5 @@
 #include "print_progress_window.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>

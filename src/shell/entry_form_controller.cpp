@@ -118,7 +118,7 @@ EntryForm EntryFormController::readForm() const
 
 void EntryFormController::writeForm(const EntryForm& form)
 {
-    WritingScope writing(m_writing);
+    const QScopedValueRollback writing(m_writing, true);
     const QDate date = toQDate(form.date);
     if (date.isValid() && m_page.entryDate()->date() != date)
         m_page.entryDate()->setDate(date);
@@ -172,7 +172,7 @@ void EntryFormController::clear()
     writeForm(form);
     m_context.store.editingIndex = -1;
     updateSaveLabel();
-    WritingScope writing(m_writing);
+    const QScopedValueRollback writing(m_writing, true);
     m_page.entryDate()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -186,7 +186,7 @@ void EntryFormController::fillFromEntry(int entry, bool modify)
     writeForm(form);
     store.editingIndex = modify ? entry : -1;
     updateSaveLabel();
-    WritingScope writing(m_writing);
+    const QScopedValueRollback writing(m_writing, true);
     if (QWidget* focus = m_page.focusWidget(); focus && m_page.isAncestorOf(focus))
         focus->clearFocus();
 }
@@ -205,7 +205,7 @@ void EntryFormController::refresh()
     const bool fill = store.sportCount != 0 || sports->count() != 0;
     if (fill && names != shown) {
         {
-            WritingScope writing(m_writing);
+            const QScopedValueRollback writing(m_writing, true);
             sports->clear();
             sports->addItems(names);
         }
@@ -233,7 +233,7 @@ void EntryFormController::sportChosen(int index)
 
 void EntryFormController::focusField(FormField field)
 {
-    WritingScope writing(m_writing);
+    const QScopedValueRollback writing(m_writing, true);
     if (field == FormField::Date)
         m_page.focusDate();
     else

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <string>
 
 #include "shell/qt_user_prompt.h"
@@ -36,16 +37,3 @@ inline void setComboIndex(QComboBox* combo, int index)
     if (index >= 0 && index < combo->count() && combo->currentIndex() != index)
         combo->setCurrentIndex(index);
 }
-
-// While alive, what the program does to the controls is not the user's doing.
-class WritingScope {
-public:
-    explicit WritingScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~WritingScope() { m_flag = m_was; }
-    WritingScope(const WritingScope&) = delete;
-    WritingScope& operator=(const WritingScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};

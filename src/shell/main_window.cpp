@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTabBar>
@@ -223,14 +222,12 @@ void MainWindow::refreshAfterRead()
     LogStore& store = m_context.store;
     ShellState& state = m_context.state;
     updateTitle();
-    if (state.currentPage != static_cast<int>(PageIndex::DataEntry) || store.entryCount == 0) {
-        if (state.currentPage == static_cast<int>(PageIndex::Day))
-            state.dayEntry = store.entryCount > 0 ? store.entryCount - 1 : -1;
-        reloadPages();
-    } else {
-        reloadPages();
+    const bool toLog = state.currentPage == static_cast<int>(PageIndex::DataEntry) && store.entryCount > 0;
+    if (state.currentPage == static_cast<int>(PageIndex::Day))
+        state.dayEntry = store.entryCount > 0 ? store.entryCount - 1 : -1;
+    reloadPages();
+    if (toLog)
         switchToPage(static_cast<int>(PageIndex::Log));
-    }
 }
 
 void MainWindow::startUp(EarlyLogRead* early)

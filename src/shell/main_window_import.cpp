@@ -1,6 +1,5 @@
 // File > Import...: workouts from watch, app and spreadsheet files, shown in
 // a preview before they go into the log.
-#include <QApplication>
 #include <QProgressDialog>
 
 #include "dialogs/import_dialog.h"

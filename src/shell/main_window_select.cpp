@@ -10,14 +10,6 @@
 
 namespace {
 
-int countSelected(const LogStore& store)
-{
-    int count = 0;
-    for (std::size_t i = 0; i < store.entryCount; ++i)
-        count += store.entry(i).selected ? 1 : 0;
-    return count;
-}
-
 SelectAction actionOf(int id)
 {
     return id == ctl::SelectMore    ? SelectAction::SelectMore

@@ -87,7 +87,7 @@ SelectCriteria SelectController::readCriteria() const
 void SelectController::writeCriteria(const SelectCriteria& c)
 {
     {
-        const WritingScope writing(m_writing);
+        const QScopedValueRollback writing(m_writing, true);
         const QDate from = toQDate(c.fromDate);
         const QDate to = toQDate(c.toDate);
         if (from.isValid())

@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <QString>
-#include <QStringList>
 
 namespace {
 

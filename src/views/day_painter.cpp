@@ -7,17 +7,11 @@
 
 namespace {
 
-const QColor kPageBackground(192, 255, 255);
 const QColor kCardScreen(255, 255, 127);
 const QColor kRingWire(192, 192, 192);
 const QColor kLabelScreen(255, 0, 0);
 
 constexpr int kCards = 4;
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct Card {
     QPainter& painter;
@@ -142,7 +136,7 @@ void paintDay(QPainter& painter, const QRect& area, const DayCard& card, const P
         r.left += kCards * (c.dpiX / 32) + 3 * d / 4;
         r.top += kCards * (c.dpiY / 32);
     } else {
-        fillBox(painter, r, kPageBackground);
+        fillBox(painter, r, kViewBackground);
         r = r.shrunk(32);
         r.bottom -= 20;
         c.textBackground = kCardScreen;

@@ -10,7 +10,6 @@
 
 namespace {
 
-const QColor kScreenBackground(192, 255, 255);
 const QColor kPlotEdge(192, 192, 192);
 const QColor kPlotFill(240, 240, 240);
 const QColor kScreenGrid(192, 192, 192);
@@ -32,11 +31,6 @@ struct Canvas {
     int dpiY = 96;
 };
 
-QString text(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QFont graphFont(const PaintStyle& style, int points, int dpiY)
 {
     QFont font(style.fontName);
@@ -50,7 +44,7 @@ QFont graphFont(const PaintStyle& style, int points, int dpiY)
 Box drawFrame(QPainter& painter, const Box& r, bool printing, int mx, int my)
 {
     if (!printing)
-        fillBox(painter, r, kScreenBackground);
+        fillBox(painter, r, kViewBackground);
     Box p{r.left + mx, r.top + my, r.right - mx, r.bottom - my};
     p.right += mx / 3;
     p = p.moved(0, -mx / 6);
@@ -88,11 +82,11 @@ void drawGrid(Canvas& c)
     const Box& plot = c.plot;
     p.setFont(graphFont(c.style, kLabelPoints, c.dpiY));
     const int th = p.fontMetrics().height();
-    const QColor textBack = printing ? QColor() : kScreenBackground;
+    const QColor textBack = printing ? QColor() : kViewBackground;
     p.setPen(Qt::black);
     const int captionTop = plot.bottom + th * 7 / 4;
     drawTextIn(p, {plot.left, captionTop, plot.right, captionTop + th}, Qt::AlignHCenter | Qt::AlignTop,
-               text(c.data.horizontalCaption), textBack);
+               latin1(c.data.horizontalCaption), textBack);
 
     QPen grid(printing ? QColor(Qt::black) : kScreenGrid, 1, Qt::DotLine);
     const int b = c.data.span.labels;
@@ -122,18 +116,18 @@ void drawScale(Canvas& c)
     QPainter& p = c.painter;
     p.setFont(graphFont(c.style, kLabelPoints, c.dpiY));
     const int th = p.fontMetrics().height();
-    const QColor textBack = c.style.printing ? QColor() : kScreenBackground;
+    const QColor textBack = c.style.printing ? QColor() : kViewBackground;
     for (int k = 0; k < kLabelCount; ++k) {
         const int y = c.plot.bottom - c.h * ((k + 1) * 2) / 10;
         const Box box{c.r.left + 5, y - th / 2, c.plot.left - 12, y - th / 2 + th};
-        drawTextIn(p, box, Qt::AlignRight | Qt::AlignTop, text(c.data.tickLabels[static_cast<std::size_t>(k)]),
+        drawTextIn(p, box, Qt::AlignRight | Qt::AlignTop, latin1(c.data.tickLabels[static_cast<std::size_t>(k)]),
                    textBack);
     }
     if (c.data.keyword)
         return;
     const QFont caption = graphFont(c.style, kCaptionPoints, c.dpiY);
     p.setFont(caption);
-    const QString words = text(c.data.verticalCaption);
+    const QString words = latin1(c.data.verticalCaption);
     const int width = p.fontMetrics().horizontalAdvance(words);
     const int height = p.fontMetrics().height();
     // Reading upwards from the foot of the text, its top towards the left.
@@ -232,7 +226,7 @@ void paintGraph(QPainter& painter, const QRect& area, const GraphData& data, con
         const int th = painter.fontMetrics().height();
         const int top = c.plot.top - th * 3 / 2;
         drawTextIn(painter, {c.plot.left, top, c.plot.right, top + th}, Qt::AlignHCenter | Qt::AlignTop,
-                   text(data.title));
+                   latin1(data.title));
     }
     drawGrid(c);
     if (data.hasScale && data.axisSpan > 0) {

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <string_view>
 
 #include "log/log_store.h"
 
@@ -29,6 +30,15 @@ PaintStyle dayPaintStyle(const ViewSettings& settings, bool printing, const QLoc
 
 // The graph's style: its own face, "Ariel", bold at fixed sizes; the sport colours.
 PaintStyle graphPaintStyle(const ViewSettings& settings, bool printing, const QLocale& locale = QLocale());
+
+// The light cyan (0xFFFFC0) behind the views and their pages on the screen.
+inline const QColor kViewBackground(192, 255, 255);
+
+// A text of the log (8-bit, Latin-1) for drawing.
+inline QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A colour kept as 0x00BBGGRR.
 QColor colorFromBgr(std::uint32_t bgr);

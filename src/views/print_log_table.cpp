@@ -12,25 +12,13 @@
 
 namespace {
 
-const QColor kGrey(224, 224, 224);
 const QColor kRace(255, 0, 0);
 
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// One entry's texts and the height of its row.
+// What an entry's row needs before it is known to be drawn: its wrapped
+// texts and its height.
 struct LogRow {
-    QString date;
-    QString sport;
-    QString distance;
-    QString time;
-    QString pace;
     QString route;
     QString comment;
-    QSize routeSize;
-    QSize commentSize;
     int height = 0;
 };
 
@@ -70,21 +58,12 @@ private:
 LogRow LogTable::row(const LogEntry& e) const
 {
     LogRow r;
-    const QDate day(static_cast<int>(e.dateKey / 10000) + 1900, static_cast<int>(e.dateKey / 100 % 100),
-                    static_cast<int>(e.dateKey % 100));
-    r.date = m_request.locale.toString(day, QStringLiteral("ddd")).left(2) + QLatin1Char(' ') +
-             latin1(e.dateText.view());
-    if (e.kindSport.size() == 2)
-        r.sport = QString(QLatin1Char(e.kindSport[1]));
-    r.distance = latin1(e.distanceText.view());
-    r.time = latin1(e.timeText.view());
-    r.pace = latin1(e.paceText.view());
     r.route = latin1(e.routeText.view());
     r.comment = latin1(e.commentText.view());
-    r.routeSize = wrappedSize(m_fm, m_columns.route.width(), r.route);
-    r.commentSize = wrappedSize(m_fm, m_columns.comment.width(), r.comment);
     // A row with neither route nor comment still holds its one line.
-    r.height = std::max({r.routeSize.height(), r.commentSize.height(), m_fm.height()}) + m_page.leading;
+    r.height = std::max({wrappedSize(m_fm, m_columns.route.width(), r.route).height(),
+                         wrappedSize(m_fm, m_columns.comment.width(), r.comment).height(), m_fm.height()}) +
+               m_page.leading;
     return r;
 }
 
@@ -134,19 +113,24 @@ void LogTable::drawRow(int index, const LogRow& r)
     const int right = m_page.pw - m_page.mx;
     const int bottom = m_y + r.height;
     if (e.weekIndex % 2 != 0)
-        fillBox(p, {left, m_y, right, bottom}, kGrey);
+        fillBox(p, {left, m_y, right, bottom}, kRowGrey);
     if (m_firstRow || (index > 0 && m_store.entry(static_cast<std::size_t>(index) - 1).weekIndex != e.weekIndex))
         lineTo(p, left, m_y, right, m_y, Qt::black);
     p.setPen(e.isRace() ? kRace : QColor(Qt::black));
     const int line = Qt::AlignTop | Qt::TextSingleLine;
     const auto in = [&](const ColumnEdges& column) { return QRect(column.left, m_y, column.width(), r.height); };
-    p.drawText(in(m_columns.date), Qt::AlignLeft | line, r.date);
-    if (!r.sport.isEmpty())
-        p.drawText(in(m_columns.sport), Qt::AlignLeft | line, r.sport);
-    for (const auto& [column, text] : {std::pair{&m_columns.distance, &r.distance}, std::pair{&m_columns.time, &r.time},
-                                       std::pair{&m_columns.pace, &r.pace}}) {
-        if (!text->isEmpty())
-            p.drawText(in(*column), Qt::AlignRight | line, *text);
+    const QDate day(static_cast<int>(e.dateKey / 10000) + 1900, static_cast<int>(e.dateKey / 100 % 100),
+                    static_cast<int>(e.dateKey % 100));
+    p.drawText(in(m_columns.date), Qt::AlignLeft | line,
+               m_request.locale.toString(day, QStringLiteral("ddd")).left(2) + QLatin1Char(' ') +
+                   latin1(e.dateText.view()));
+    if (e.kindSport.size() == 2)
+        p.drawText(in(m_columns.sport), Qt::AlignLeft | line, QString(QLatin1Char(e.kindSport[1])));
+    for (const auto& [column, text] : {std::pair{&m_columns.distance, e.distanceText.view()},
+                                       std::pair{&m_columns.time, e.timeText.view()},
+                                       std::pair{&m_columns.pace, e.paceText.view()}}) {
+        if (!text.empty())
+            p.drawText(in(*column), Qt::AlignRight | line, latin1(text));
     }
     drawWrapped(p, {m_columns.route.left, m_y, m_columns.route.right, bottom}, r.route);
     drawWrapped(p, {m_columns.comment.left, m_y, m_columns.comment.right, bottom}, r.comment);

@@ -75,6 +75,9 @@ void drawTableHeading(PageRun& run, const TablePage& page, const QString& jobNam
 // "Page %d" centred in the line above the bottom margin.
 void drawPageFooter(PageRun& run, const TablePage& page);
 
+// The shading of alternate weeks or blocks of rows.
+inline const QColor kRowGrey(224, 224, 224);
+
 inline constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 // The size text takes word-wrapped at width in font metrics fm (wider than

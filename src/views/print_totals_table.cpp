@@ -9,13 +9,6 @@
 
 namespace {
 
-const QColor kGrey(224, 224, 224);
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class TotalsTable {
 public:
     TotalsTable(QPagedPaintDevice& device, const PrintRequest& request, const PrintHooks& hooks)
@@ -80,7 +73,7 @@ void TotalsTable::drawLine(const QString& text, bool startsPage)
     QPainter& p = m_run.painter();
     const Box row{m_left, m_y, m_right, m_y + m_page.lh};
     if (m_grey)
-        fillBox(p, row, kGrey);
+        fillBox(p, row, kRowGrey);
     p.setPen(Qt::black);
     p.drawText(row.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     if (startsPage)

@@ -7,7 +7,6 @@
 
 namespace {
 
-const QColor kPageBackground(192, 255, 255);
 const QColor kSpine(95, 95, 95);
 const QColor kCoverEdge(160, 160, 160);
 const QColor kRingWire(192, 192, 192);
@@ -48,7 +47,7 @@ int drawEntry(Frame& f, const Box& area, int top, const WeekEntryLine& line)
     f.painter.setFont(line.race ? f.bold : f.normal);
     f.painter.setPen(sportColor(f, line.sportIndex));
     const int height = drawTextIn(f.painter, {area.left, top, area.right, area.bottom}, kEntryFlags,
-                                  QString::fromLatin1(line.text.data(), static_cast<qsizetype>(line.text.size())),
+                                  latin1(line.text),
                                   line.highlighted ? kHighlight : QColor());
     f.painter.setPen(Qt::black);
     return height;
@@ -58,7 +57,7 @@ int drawEntry(Frame& f, const Box& area, int top, const WeekEntryLine& line)
 // width of "W:" on, so that they line up whatever the letter.
 void drawColumnLine(Frame& f, const Box& column, int top, const std::string& text)
 {
-    const QString all = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString all = latin1(text);
     const int numbersX = column.left + f.painter.fontMetrics().horizontalAdvance(QStringLiteral("W:"));
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     drawTextIn(f.painter, {column.left, top, column.right, top + f.tmH}, flags, all.left(2));
@@ -236,7 +235,7 @@ void paintGrid(Frame& f, const Box& r)
                 break;
             p.setPen(sportColor(f, line.sportIndex));
             lineTop += drawTextIn(p, {totals.left, lineTop, totals.right, totals.bottom}, kEntryFlags,
-                                  QString::fromLatin1(line.text.data(), static_cast<qsizetype>(line.text.size())));
+                                  latin1(line.text));
         }
         p.setPen(Qt::black);
     }
@@ -258,7 +257,7 @@ void paintWeek(QPainter& painter, const QRect& area, const WeekData& data, const
         const int overhang = f.dpiX / 16;
         r = {r.left + overhang, r.top, r.right - overhang, r.bottom - overhang};
     } else {
-        fillBox(painter, r, kPageBackground);
+        fillBox(painter, r, kViewBackground);
         r = r.shrunk(15);
         r.bottom -= 25;
     }

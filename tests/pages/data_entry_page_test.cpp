@@ -15,14 +15,6 @@ namespace {
 
 using namespace pagetest;
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 using DataEntryPageTest = PageTest;
 
 TEST_F(DataEntryPageTest, controlsInCreationOrder_withTheirNamesAndClasses)
@@ -116,9 +108,9 @@ TEST_F(DataEntryPageTest, recentList_showsFiveSixteenPixelRows)
 TEST_F(DataEntryPageTest, initialItemsAndSelections)
 {
     auto page = make<DataEntryPage>();
-    EXPECT_EQ(itemsOf(page->categoryCombo()), QStringList({"Training", "Intervals", "Race"}));
+    EXPECT_EQ(comboTexts(page->categoryCombo()), QStringList({"Training", "Intervals", "Race"}));
     EXPECT_EQ(page->categoryCombo()->currentText(), "Training");
-    EXPECT_EQ(itemsOf(page->unitsCombo()), QStringList({"", "miles", "km", "yards", "meters"}));
+    EXPECT_EQ(comboTexts(page->unitsCombo()), QStringList({"", "miles", "km", "yards", "meters"}));
     EXPECT_EQ(page->unitsCombo()->currentIndex(), 0);
     EXPECT_EQ(page->sportCombo()->count(), 0);
     EXPECT_FALSE(page->categoryCombo()->isEditable());

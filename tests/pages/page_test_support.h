@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "combo_texts.h"
 #include "log/clock.h"
 #include "log/log_reader.h"
 #include "log/log_store.h"

@@ -14,14 +14,6 @@ namespace {
 
 using namespace pagetest;
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 using SelectPageTest = PageTest;
 
 TEST_F(SelectPageTest, everyControlInCreationOrder)
@@ -105,17 +97,17 @@ TEST_F(SelectPageTest, listsHoldTheirItemsWithTheEmptyOneSelected)
     loadLog("spring_2002_three_sports.dat");
     auto page = make<SelectPage>();
     const QStringList tests = {"", "Approximately Equal To", "Exactly Equal To", "Greater Than", "Less Than", "From"};
-    EXPECT_EQ(itemsOf(page->combo(ctl::SelectSport)), QStringList({"", "None", "Running", "Cycling", "Swimming"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::SelectKeyword)), QStringList({"", "Shoes worn", "Weight"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::SelectRoute)), QStringList({"", "Hill loop"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::SelectCategory)), QStringList({"", "Training", "Intervals", "Race"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::DistanceTest)), tests);
-    EXPECT_EQ(itemsOf(page->combo(ctl::TimeTest)), tests);
-    EXPECT_EQ(itemsOf(page->combo(ctl::PaceTest)),
+    EXPECT_EQ(comboTexts(page->combo(ctl::SelectSport)), QStringList({"", "None", "Running", "Cycling", "Swimming"}));
+    EXPECT_EQ(comboTexts(page->combo(ctl::SelectKeyword)), QStringList({"", "Shoes worn", "Weight"}));
+    EXPECT_EQ(comboTexts(page->combo(ctl::SelectRoute)), QStringList({"", "Hill loop"}));
+    EXPECT_EQ(comboTexts(page->combo(ctl::SelectCategory)), QStringList({"", "Training", "Intervals", "Race"}));
+    EXPECT_EQ(comboTexts(page->combo(ctl::DistanceTest)), tests);
+    EXPECT_EQ(comboTexts(page->combo(ctl::TimeTest)), tests);
+    EXPECT_EQ(comboTexts(page->combo(ctl::PaceTest)),
               QStringList({"", "Approximately Equal To", "Faster Than", "Slower Than", "From"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::RouteTest)),
+    EXPECT_EQ(comboTexts(page->combo(ctl::RouteTest)),
               QStringList({"", "Exactly Equal To", "Contains", "Doesn't Contain"}));
-    EXPECT_EQ(itemsOf(page->combo(ctl::CommentTest)),
+    EXPECT_EQ(comboTexts(page->combo(ctl::CommentTest)),
               QStringList({"", "Exactly Equal To", "Contains", "Doesn't Contain", "Since"}));
     for (const ControlPlace& at : selectPlaces(640)) {
         if (auto* combo = qobject_cast<QComboBox*>(page->control(at.id))) {

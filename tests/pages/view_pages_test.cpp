@@ -16,14 +16,6 @@ namespace {
 
 using namespace pagetest;
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 bool showsPicture(const QToolButton* button)
 {
     return !button->icon().isNull() || button->arrowType() != Qt::NoArrow;
@@ -179,7 +171,7 @@ TEST_F(GraphPageTest, periodList_selectsTheStoredPeriod)
 {
     settings.graphPeriod = 3;
     auto page = make<GraphPage>();
-    EXPECT_EQ(itemsOf(page->periodCombo()), QStringList({"13 Weeks", "27 Weeks", "55 Weeks", "111 Weeks", "12 Months",
+    EXPECT_EQ(comboTexts(page->periodCombo()), QStringList({"13 Weeks", "27 Weeks", "55 Weeks", "111 Weeks", "12 Months",
                                                          "25 Months", "38 Months", "51 Months"}));
     EXPECT_EQ(page->periodCombo()->currentText(), "111 Weeks");
     EXPECT_EQ(page->sportCombo()->count(), 0);
@@ -190,7 +182,7 @@ TEST_F(GraphPageTest, quantityList_endsWithTheKeywordLabels)
     loadLog("spring_2002_three_sports.dat");
     settings.graphType = 6;
     auto page = make<GraphPage>();
-    EXPECT_EQ(itemsOf(page->quantityCombo()),
+    EXPECT_EQ(comboTexts(page->quantityCombo()),
               QStringList({"Time", "Distance", "Pace", "# Workouts", "Calories Burned", "Shoes worn", "Weight"}));
     EXPECT_EQ(page->quantityCombo()->currentText(), "Weight");
 }

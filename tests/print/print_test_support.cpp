@@ -48,14 +48,4 @@ PrintRequest defaultRequest(PrintPage page)
     return request;
 }
 
-int countColour(const QImage& image, const QColor& colour, const QRect& rect)
-{
-    int n = 0;
-    const QRect area = rect.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
-    return n;
-}
-
 }  // namespace printtest

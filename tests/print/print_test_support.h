@@ -35,7 +35,4 @@ private:
 // A request for page with the program's default fonts.
 PrintRequest defaultRequest(PrintPage page);
 
-// Pixels of exactly colour inside rect.
-int countColour(const QImage& image, const QColor& colour, const QRect& rect);
-
 }  // namespace printtest

@@ -6,11 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
-#include <QStringList>
 #include <memory>
 #include <string>
 
+#include "combo_texts.h"
 #include "shell/main_window.h"
 #include "shell_rig.h"
 #include "temp_dir.h"
@@ -80,13 +79,5 @@ protected:
     TempDir dir;
     std::unique_ptr<MainWindow> window;
 };
-
-inline QStringList comboTexts(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; combo && i < combo->count(); ++i)
-        texts.append(combo->itemText(i));
-    return texts;
-}
 
 }  // namespace guitest

@@ -136,14 +136,6 @@ int lastEntryWithPhrase(const LogStore& store, std::string_view lowerPhrase)
     return -1;
 }
 
-int countSelected(const LogStore& store)
-{
-    int count = 0;
-    for (std::size_t i = 0; i < store.entryCount; ++i)
-        count += store.entry(i).selected != 0 ? 1 : 0;
-    return count;
-}
-
 }  // namespace
 
 CriteriaReading readCriteria(const SelectCriteria& criteria, const LogStore& store, const InputWarning& warn)
@@ -278,6 +270,14 @@ int selectAllEntries(LogStore& store)
 {
     store.selectAll();
     return store.entryCount;
+}
+
+int countSelected(const LogStore& store)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < store.entryCount; ++i)
+        count += store.entry(i).selected != 0 ? 1 : 0;
+    return count;
 }
 
 int reverseSelection(LogStore& store)

@@ -114,6 +114,9 @@ struct SelectResult {
 SelectResult runSelect(LogStore& store, const SelectCriteria& criteria, SelectAction action,
                        const InputWarning& warn = {});
 
+// How many entries are selected.
+int countSelected(const LogStore& store);
+
 // Select All and Select Reverse; each gives the selected count.
 int selectAllEntries(LogStore& store);
 int reverseSelection(LogStore& store);

@@ -11,7 +11,6 @@
 namespace {
 
 const QColor kLightYellow(255, 255, 127);  // 0x7FFFFF
-const QColor kLightCyan(192, 255, 255);    // 0xFFFFC0
 
 }  // namespace
 
@@ -79,5 +78,5 @@ void DayPage::placeControls(QSize client)
 
 QColor DayPage::background() const
 {
-    return kLightCyan;
+    return kViewBackground;
 }

@@ -14,8 +14,6 @@
 
 namespace {
 
-const QColor kLightCyan(192, 255, 255);  // 0xFFFFC0
-
 template <std::size_t N>
 QStringList textsOf(const char* const (&texts)[N])
 {
@@ -52,8 +50,8 @@ GraphPage::GraphPage(AppContext& context, QWidget* parent) : Page(context, kInde
     const CalendarDate today = context.clock.today();
     m_date->setDate(QDate(today.year, today.month, today.day));
     m_date->setDisplayFormat(dateDisplayFormat(context.store));
-    m_back = addPaintedButton(ctl::GraphBack, ButtonIcon::Back, kLightCyan);
-    m_forward = addPaintedButton(ctl::GraphForward, ButtonIcon::Forward, kLightCyan);
+    m_back = addPaintedButton(ctl::GraphBack, ButtonIcon::Back, kViewBackground);
+    m_forward = addPaintedButton(ctl::GraphForward, ButtonIcon::Forward, kViewBackground);
     m_period = addCombo(controlName(ctl::GraphPeriod), textsOf(kGraphPeriodTexts));
     m_period->setCurrentIndex(settings.graphPeriod);
     m_quantity = addCombo(controlName(ctl::GraphType), quantityItems());
@@ -230,5 +228,5 @@ void GraphPage::placeControls(QSize client)
 
 QColor GraphPage::background() const
 {
-    return kLightCyan;
+    return kViewBackground;
 }

@@ -7,6 +7,7 @@
 #include "shell/entry_list_controller.h"
 #include "shell/entry_list_model.h"
 #include "shell/logic/entry_lists.h"
+#include "views/paint_style.h"
 
 LogPage::LogPage(AppContext& context, QWidget* parent) : Page(context, kIndex, parent)
 {
@@ -59,7 +60,7 @@ void LogPage::placeControls(QSize client)
 
 QColor LogPage::background() const
 {
-    return QColor(192, 255, 255);  // 0xFFFFC0, light cyan
+    return kViewBackground;
 }
 
 void LogPage::paintClient(QPainter& painter)

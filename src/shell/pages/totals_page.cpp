@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "views/logic/totals.h"
+#include "views/paint_style.h"
 #include "views/totals_list.h"
 
 namespace {
@@ -103,7 +104,7 @@ void TotalsPage::placeControls(QSize client)
 
 QColor TotalsPage::background() const
 {
-    return QColor(192, 255, 255);  // 0xFFFFC0, light cyan
+    return kViewBackground;
 }
 
 void TotalsPage::paintClient(QPainter& painter)

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QColor kLightCyan(192, 255, 255);  // 0xFFFFC0
-
 // The four-week grid ends at the week that was shown alone.
 constexpr int kGridLead = 3;
 
@@ -24,8 +22,8 @@ constexpr int kGridLead = 3;
 
 WeekPage::WeekPage(AppContext& context, QWidget* parent) : Page(context, kIndex, parent)
 {
-    m_back = addPaintedButton(ctl::WeekBack, ButtonIcon::Back, kLightCyan);
-    m_forward = addPaintedButton(ctl::WeekForward, ButtonIcon::Forward, kLightCyan);
+    m_back = addPaintedButton(ctl::WeekBack, ButtonIcon::Back, kViewBackground);
+    m_forward = addPaintedButton(ctl::WeekForward, ButtonIcon::Forward, kViewBackground);
     m_date = addDatePicker(controlName(ctl::WeekDate), false, false);
     // The calendar of the log: weeks are counted within these years.
     m_date->setDateRange(QDate(1950, 1, 1), QDate(2049, 12, 31));
@@ -136,5 +134,5 @@ void WeekPage::placeControls(QSize client)
 
 QColor WeekPage::background() const
 {
-    return kLightCyan;
+    return kViewBackground;
 }
